@@ -1,0 +1,19 @@
+# Flags every target of ours shares, in one place.
+add_library(rodaleque_options INTERFACE)
+target_compile_features(rodaleque_options INTERFACE cxx_std_20)
+set(CMAKE_CXX_EXTENSIONS OFF)
+target_compile_options(rodaleque_options INTERFACE -Wall -Wextra -Wpedantic)
+target_compile_definitions(rodaleque_options INTERFACE
+  QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_KEYWORDS)
+
+option(RODALEQUE_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(RODALEQUE_SANITIZE)
+  target_compile_options(rodaleque_options INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(rodaleque_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+option(RODALEQUE_WERROR "Treat warnings in our own code as errors" OFF)
+if(RODALEQUE_WERROR)
+  target_compile_options(rodaleque_options INTERFACE -Werror)
+endif()

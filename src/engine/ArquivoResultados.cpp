@@ -1,0 +1,41 @@
+#include "ArquivoResultados.h"
+
+#include "Checked.h"
+#include "Numeros.h"
+
+namespace rodaleque {
+
+using numeros::text;
+
+ArquivoResultados::ArquivoResultados(platform::Arquivos& arquivos, platform::Relogio& relogio,
+                                     QString pasta, QString separador)
+    : arquivos_(arquivos), relogio_(relogio),
+      pastaComSeparador_(pasta.endsWith(separador) ? pasta : pasta + separador) {}
+
+QString ArquivoResultados::caminho(int32_t nSerie) {
+    QString nome = pastaComSeparador_ + QStringLiteral("sn.") + text(nSerie) + u'[';
+    nome += text(relogio_.agora().dia) + u'-';
+    nome += text(relogio_.agora().mes) + u']';
+    nome += text(relogio_.agora().hora) + u'h';
+    nome += text(relogio_.agora().minuto) + QStringLiteral("min");
+    nome += text(relogio_.agora().segundo) + QStringLiteral(".txt");
+    return nome;
+}
+
+bool ArquivoResultados::nomear(int32_t& nSerie, QString& arquivo) {
+    arquivo = caminho(nSerie);
+    while (arquivos_.nomeOcupado(arquivo)) {
+        if (!assign(nSerie, checkedAdd(nSerie, 1)))
+            return false;
+        arquivo = caminho(nSerie);
+    }
+    return true;
+}
+
+bool ArquivoResultados::gravar(const QString& arquivo, int32_t n) {
+    // Digits only, so the system's single-byte code page is plain ASCII; CR LF everywhere.
+    const QByteArray linha = text(n).toLatin1() + "\r\n";
+    return arquivos_.acrescentarDuravel(arquivo, linha);
+}
+
+} // namespace rodaleque

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <platform/Arquivos.h>
+#include <platform/Relogio.h>
+
+#include <QString>
+
+#include <cstdint>
+
+namespace rodaleque {
+
+// The series' results file: one drawn number per line, appended as it is drawn. It is the
+// lasting copy of a public draw; the program writes it and never reads it back.
+class ArquivoResultados {
+public:
+    ArquivoResultados(platform::Arquivos& arquivos, platform::Relogio& relogio, QString pasta,
+                      QString separador);
+
+    // The path for series nSerie, from separate readings of the clock:
+    // <folder><sep>sn.<series>[<day>-<month>]<hour>h<minute>min<second>.txt
+    QString caminho(int32_t nSerie);
+
+    // Names the file of a new series. A name that is already taken would mix two series in
+    // one record, so the series number goes up until the name is free; earlier files are
+    // never touched. False, with the last name tried in arquivo, if nSerie would overflow.
+    bool nomear(int32_t& nSerie, QString& arquivo);
+
+    // Appends the line of n, on the device before this returns; false if it is not there.
+    bool gravar(const QString& arquivo, int32_t n);
+
+private:
+    platform::Arquivos& arquivos_;
+    platform::Relogio& relogio_;
+    QString pastaComSeparador_;
+};
+
+} // namespace rodaleque

@@ -1,0 +1,131 @@
+#include "Sorteio.h"
+
+#include "Numeros.h"
+#include "PainelFormato.h"
+
+namespace rodaleque {
+
+using namespace numeros;
+
+void MotorSorteio::cmdSorteio_Click() { Sorteio(*this).executar(); }
+
+Sorteio::Sorteio(MotorSorteio& motor)
+    : motor_(motor), estado_(motor.estado_), controles_(motor.ambiente_.controles),
+      aleatorio_(motor.ambiente_.aleatorio), contagem_(controles_) {}
+
+void Sorteio::executar() {
+    controles_.txtBar().setText(QString());
+    controles_.cmdSorteio().setEnabled(false);
+    if (controles_.lstN().listCount() == estado_.nParticipantes) {
+        controles_.txtBar().setText(QStringLiteral("Todos os números já foram sorteados"));
+        controles_.Timer1().setEnabled(false);
+        return;
+    }
+    // The panel stays hidden and nothing repaints until the draw ends, so the dashes and the
+    // counts are written once, after the last attempt.
+    controles_.lstN().setVisible(false);
+    while (!tentar()) {
+    }
+    controles_.txtBar().setText(QString(tentativas_, u'-'));
+    contagem_.escrever();
+    gravar();
+}
+
+bool Sorteio::tentar() {
+    ++tentativas_;
+    misturarSeletor();
+    const int k = estado_.Seletor;
+    if (k == 0) {
+        mexerContadores();
+        contagem_.contar(0);
+        return false;
+    }
+    executarMetodo(k);
+    contagem_.contar(k); // negative choices have no box and are not counted
+    if (nSorteado_ <= 0 || nSorteado_ > estado_.nParticipantes)
+        return false;
+    if (repetido()) {
+        registrarRepeticao();
+        return false;
+    }
+    return true;
+}
+
+void Sorteio::misturarSeletor() {
+    aleatorio_.Semear(aleatorio_.SegundosDoDia());
+    const double segundos = aleatorio_.SegundosDoDia();
+    const float p = aleatorio_.Proximo(aleatorio_.Proximo());
+    assign(estado_.Seletor, mod(floorTo32(segundos * p + estado_.Seletor), 9));
+    // Overflows once Giro1 has grown large: the selector then keeps the value above.
+    assign(estado_.Seletor,
+           mod(floorTo32(double(aleatorio_.SegundosDoDia()) * estado_.Giro1 * estado_.Seletor), 9));
+}
+
+void Sorteio::executarMetodo(int k) {
+    switch (k) {
+    case 1: metodoAleatorio(); break;
+    case 2: metodoSegundos(); break;
+    case 3: metodoGiro(); break;
+    case 4: metodoFase(); break;
+    case 5: metodoCentesimos(); break;
+    case 6: metodoTresLeituras(); break;
+    case 7: metodoContagem(); break;
+    default: break; // 8 and the negative choices make no candidate
+    }
+}
+
+void Sorteio::mexerContadores() {
+    for (int passo = 0; passo < 26; ++passo) {
+        aleatorio_.Semear(aleatorio_.SegundosDoDia());
+        assign(estado_.Giro1,
+               roundTo32(aleatorio_.Proximo(aleatorio_.Proximo()) * N() + 1 + estado_.Giro1));
+        aleatorio_.Semear(aleatorio_.SegundosDoDia());
+        assign(estado_.Giro2,
+               roundTo32(aleatorio_.Proximo(aleatorio_.Proximo()) * N() + 1 + estado_.Giro2));
+    }
+}
+
+// The panel walk compares the candidate with every entry; the register holds the same
+// numbers, so one look-up gives its answer.
+bool Sorteio::repetido() { return motor_.registro_.contem(nSorteado_); }
+
+void Sorteio::registrarRepeticao() {
+    ++nRepete_;
+    switch (nRepete_) {
+    case 3: estado_.Seletor = 5; break;
+    case 10: estado_.Seletor = 2; break;
+    case 12: estado_.Seletor = 8; break;
+    case 14: estado_.Seletor = 3; break;
+    default:
+        if (nRepete_ > 15)
+            nRepete_ = 0;
+        break;
+    }
+    assign(estado_.Giro1, checkedAdd(estado_.Giro1, nSorteado_));
+}
+
+void Sorteio::gravar() {
+    ListaDeResultados& lstN = controles_.lstN();
+    const FormatoDoPainel formato = formatoDoPainel(estado_.nParticipantes);
+    lstN.setColumns(formato.colunas);
+    lstN.addItem(textoDaEntrada(nSorteado_, formato));
+    motor_.registro_.registrar(nSorteado_);
+    controles_.txtX().setText(text(nSorteado_));
+    (void)lstN.setListIndex(lstN.listCount() - 1);
+    estado_.nSorteados = lstN.listCount();
+    controles_.lblN().setCaption(QStringLiteral("Números sorteados: ") + text(estado_.nSorteados));
+    controles_.txtEnder().setText(QStringLiteral("Gravando em: ") + estado_.Arquivo);
+    if (!motor_.ambiente_.arquivo.gravar(estado_.Arquivo, nSorteado_)) {
+        // The number stays drawn; the operator must know at once that it is not on record.
+        motor_.ambiente_.dialogos.caixaDeMensagem(
+            QStringLiteral("Não foi possível gravar o número sorteado no arquivo:\n") +
+                estado_.Arquivo,
+            platform::Dialogos::OkInformacao);
+        controles_.txtEnder().setText(QStringLiteral("Falha ao gravar em: ") + estado_.Arquivo);
+    }
+    lstN.setVisible(true);
+    controles_.cmdSorteio().setEnabled(true);
+    controles_.cmdSorteio().setFocus();
+}
+
+} // namespace rodaleque

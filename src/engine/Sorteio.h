@@ -1,0 +1,50 @@
+#pragma once
+
+#include "ContagemDeEscolhas.h"
+#include "MotorSorteio.h"
+
+#include <cstdint>
+
+namespace rodaleque {
+
+// One press of "&Sortear!": attempts until a candidate in 1..N that is not on the panel
+// comes out, then records it. Every candidate that is accepted is equally likely to be each
+// of the numbers not drawn yet.
+class Sorteio {
+public:
+    explicit Sorteio(MotorSorteio& motor);
+    void executar();
+
+private:
+    // One attempt; true when nSorteado_ is a number to record.
+    bool tentar();
+    void misturarSeletor();
+    void executarMetodo(int k);
+    void mexerContadores();
+    bool repetido();
+    void registrarRepeticao();
+    void gravar();
+
+    // The candidate methods, each leaving nSorteado_ as it was when it fails.
+    void metodoAleatorio();
+    void metodoSegundos();
+    void metodoGiro();
+    void metodoFase();
+    void metodoCentesimos();
+    void metodoTresLeituras();
+    void metodoContagem();
+
+    double N() const { return estado_.nParticipantes; }
+
+    MotorSorteio& motor_;
+    EstadoSorteio& estado_;
+    Controles& controles_;
+    Aleatorio& aleatorio_;
+    ContagemDeEscolhas contagem_;
+
+    int32_t nSorteado_ = 0;
+    int16_t nRepete_ = 0;
+    int64_t tentativas_ = 0;
+};
+
+} // namespace rodaleque

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+namespace rodaleque::platform {
+
+// Message and input boxes, modal and titled with the product name. Tests answer them.
+class Dialogos {
+public:
+    // Button codes and answers of a message box, as the window system numbers them.
+    static constexpr int OkInformacao = 64;
+    static constexpr int SimNaoPergunta = 36;
+    static constexpr int RespostaOk = 1;
+    static constexpr int RespostaSim = 6;
+    static constexpr int RespostaNao = 7;
+
+    virtual ~Dialogos() = default;
+
+    // Shows the prompt with the given buttons and icon; returns the button pressed.
+    virtual int caixaDeMensagem(const QString& prompt, int botoes) = 0;
+
+    // Asks for a text with an empty default answer; Cancel gives the empty text.
+    virtual QString caixaDeEntrada(const QString& prompt) = 0;
+};
+
+} // namespace rodaleque::platform

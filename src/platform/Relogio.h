@@ -1,0 +1,38 @@
+#pragma once
+
+namespace rodaleque::platform {
+
+struct DataHoraLocal {
+    int ano = 0;
+    int mes = 0;    // 1..12
+    int dia = 0;    // 1..31
+    int hora = 0;   // 0..23
+    int minuto = 0; // 0..59
+    int segundo = 0; // 0..59
+};
+
+// Local time of day and date. Injected everywhere, so that tests can fix the time.
+class Relogio {
+public:
+    virtual ~Relogio() = default;
+
+    // Seconds since local midnight, in single precision, as fine as the system clock allows.
+    virtual float SegundosDoDia() = 0;
+
+    // One reading of the local date and time.
+    virtual DataHoraLocal agora() = 0;
+};
+
+class RelogioDoSistema final : public Relogio {
+public:
+    float SegundosDoDia() override;
+    DataHoraLocal agora() override;
+
+private:
+    // Local midnight only moves when the whole second changes (DST switches on a whole
+    // second), so it is worked out once per second instead of once per reading.
+    long long segundoEmCache_ = -1;
+    long long segundosDoDiaEmCache_ = 0;
+};
+
+} // namespace rodaleque::platform

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ControlesEmMemoria.h"
+#include "PlataformaDeTeste.h"
+
+#include <engine/MotorSorteio.h>
+
+#include <memory>
+
+namespace rodaleque::teste {
+
+// The engine on in-memory controls, a fixed clock and files in memory, set up as the
+// start-up leaves it: series 1, counters and selector at 1, the first series prepared.
+// With a scripted generator a test chooses every random value; otherwise PCG32 runs.
+struct MotorDeTeste {
+    explicit MotorDeTeste(bool roteirizado = true, QString pasta = QStringLiteral("/eventos"))
+        : gerador(roteirizado ? static_cast<Gerador&>(roteiro) : pcg),
+          aleatorio(gerador, relogio),
+          arquivo(arquivos, relogio, pasta, QStringLiteral("/")),
+          motor(Ambiente{controles, aleatorio, relogio, dialogos, arquivo}) {
+        estado().ConfirmaSaida = 1;
+        estado().nSerie = 1;
+        motor.NovaSerie();
+        estado().Giro1 = 1;
+        estado().Giro2 = 1;
+        estado().Seletor = 1;
+    }
+
+    EstadoSorteio& estado() { return motor.estado(); }
+
+    // What the participant-count command does when it accepts n.
+    void aceitarParticipantes(int32_t n) {
+        motor.NovaSerie();
+        estado().nParticipantes = n;
+        controles.cmdSorteio_.setEnabled(true);
+        estado().nSorteados = controles.lista.listCount();
+        estado().Giro2 = n;
+    }
+
+    ControlesEmMemoria controles;
+    RelogioFixo relogio;
+    GeradorRoteirizado roteiro;
+    GeradorPcg pcg;
+    Gerador& gerador;
+    Aleatorio aleatorio;
+    ArquivosEmMemoria arquivos;
+    DialogosRoteirizados dialogos;
+    ArquivoResultados arquivo;
+    MotorSorteio motor;
+};
+
+} // namespace rodaleque::teste

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <engine/Gerador.h>
+#include <platform/Arquivos.h>
+#include <platform/Dialogos.h>
+#include <platform/Relogio.h>
+
+#include <QByteArray>
+#include <QMap>
+#include <QSet>
+#include <QStringList>
+
+#include <deque>
+#include <vector>
+
+namespace rodaleque::teste {
+
+// A clock that stands still unless a test moves it, or moves by a fixed step per reading.
+struct RelogioFixo : platform::Relogio {
+    float SegundosDoDia() override {
+        const float s = segundos;
+        segundos += passoPorLeitura;
+        ++leituras;
+        return s;
+    }
+    platform::DataHoraLocal agora() override {
+        ++leiturasDeData;
+        return data;
+    }
+    float segundos = 45000.5f;
+    float passoPorLeitura = 0.0f;
+    platform::DataHoraLocal data{2026, 7, 7, 14, 5, 9};
+    int leituras = 0;
+    int leiturasDeData = 0;
+};
+
+// Gives the values a test scripts, in order, and notes every reseed. Past the script it
+// goes on with real random values, so that a draw always comes to an end.
+struct GeradorRoteirizado : Gerador {
+    void misturar(double s) override {
+        misturas.push_back(s);
+        real.misturar(s);
+    }
+    void fixar(double s) override {
+        fixacoes.push_back(s);
+        real.fixar(s);
+    }
+    float proximo() override {
+        if (valores.empty())
+            return real.proximo();
+        const float v = valores.front();
+        valores.pop_front();
+        return v;
+    }
+    std::deque<float> valores;
+    GeradorPcg real;
+    std::vector<double> misturas;
+    std::vector<double> fixacoes;
+};
+
+// Files in memory, with names and appends that a test can make fail.
+struct ArquivosEmMemoria : platform::Arquivos {
+    bool nomeOcupado(const QString& caminho) override {
+        return conteudo.contains(caminho) || pastas.contains(caminho);
+    }
+    bool acrescentarDuravel(const QString& caminho, const QByteArray& bytes) override {
+        if (falharAcrescimos || pastas.contains(caminho))
+            return false;
+        conteudo[caminho] += bytes;
+        return true;
+    }
+    QMap<QString, QByteArray> conteudo;
+    QSet<QString> pastas;
+    bool falharAcrescimos = false;
+};
+
+// Answers message and input boxes from a script, and notes what was asked.
+struct DialogosRoteirizados : platform::Dialogos {
+    int caixaDeMensagem(const QString& prompt, int botoes) override {
+        mensagens.append(prompt);
+        codigos.push_back(botoes);
+        if (respostasMensagem.empty())
+            return RespostaOk;
+        const int r = respostasMensagem.front();
+        respostasMensagem.pop_front();
+        return r;
+    }
+    QString caixaDeEntrada(const QString& prompt) override {
+        perguntas.append(prompt);
+        return respostasEntrada.isEmpty() ? QString() : respostasEntrada.takeFirst();
+    }
+    QStringList mensagens;
+    std::vector<int> codigos;
+    std::deque<int> respostasMensagem;
+    QStringList perguntas;
+    QStringList respostasEntrada;
+};
+
+} // namespace rodaleque::teste
