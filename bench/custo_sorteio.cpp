@@ -1,0 +1,112 @@
+// How long a draw takes as a series fills up: complete series on the real clock and the real
+// generator, the controls in memory, with and without the appends to the results file.
+#include "Medidas.h"
+#include "support/ControlesEmMemoria.h"
+
+#include <engine/MotorSorteio.h>
+#include <platform/Arquivos.h>
+#include <platform/Relogio.h>
+
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+
+using namespace rodaleque;
+using Relogio = std::chrono::steady_clock;
+
+namespace {
+
+struct ArquivosDescartados : platform::Arquivos {
+    bool nomeOcupado(const QString&) override { return false; }
+    bool acrescentarDuravel(const QString&, const QByteArray&) override { return true; }
+};
+
+struct DialogosMudos : platform::Dialogos {
+    int caixaDeMensagem(const QString&, int) override { return RespostaOk; }
+    QString caixaDeEntrada(const QString&) override { return {}; }
+};
+
+struct Marco {
+    const char* nome;
+    int32_t sorteio; // 1-based draw of the series
+    std::vector<double> ms, tentativas;
+};
+
+struct Serie {
+    platform::RelogioDoSistema relogio;
+    GeradorPcg gerador;
+    Aleatorio aleatorio{gerador, relogio};
+    teste::ControlesEmMemoria controles;
+    DialogosMudos dialogos;
+    std::unique_ptr<ArquivoResultados> arquivo;
+    std::unique_ptr<MotorSorteio> motor;
+
+    Serie(platform::Arquivos& arquivos, const QString& pasta, int32_t n) {
+        arquivo = std::make_unique<ArquivoResultados>(arquivos, relogio, pasta, QStringLiteral("/"));
+        motor = std::make_unique<MotorSorteio>(
+            Ambiente{controles, aleatorio, relogio, dialogos, *arquivo});
+        motor->estado().nSerie = 1;
+        motor->NovaSerie();
+        motor->estado().Giro1 = 1;
+        motor->estado().Seletor = 1;
+        motor->estado().nParticipantes = n;
+        motor->estado().Giro2 = n;
+    }
+};
+
+double segundosDesde(Relogio::time_point inicio) {
+    return std::chrono::duration<double>(Relogio::now() - inicio).count();
+}
+
+// Runs one whole series; notes time and attempts of the marked draws; returns its seconds.
+double serieCompleta(platform::Arquivos& arquivos, const QString& pasta, int32_t n,
+                     std::vector<Marco>& marcos) {
+    Serie s(arquivos, pasta, n);
+    const auto inicio = Relogio::now();
+    for (int32_t i = 1; i <= n; ++i) {
+        const auto antes = Relogio::now();
+        s.motor->cmdSorteio_Click();
+        for (Marco& m : marcos) {
+            if (m.sorteio == i) {
+                m.ms.push_back(segundosDesde(antes) * 1e3);
+                m.tentativas.push_back(s.controles.txtBar_.valor.size());
+            }
+        }
+    }
+    return segundosDesde(inicio);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const bool rapido = argc > 1 && QByteArray(argv[1]) == "--rapido";
+    ArquivosDescartados descartados;
+    platform::ArquivosDoSistema disco;
+    QTemporaryDir pasta;
+
+    std::printf("draw cost, real clock; median over the series (attempts, ms)\n");
+    for (int32_t n : {100, 10000, 99999}) {
+        const int series = rapido ? 1 : (n == 100 ? 200 : n == 10000 ? 20 : 5);
+        std::vector<Marco> marcos{{"first", 1, {}, {}},
+                                  {"50%", n / 2, {}, {}},
+                                  {"99%", n * 99 / 100, {}, {}},
+                                  {"last", n, {}, {}}};
+        std::vector<double> semArquivo;
+        for (int i = 0; i < series; ++i)
+            semArquivo.push_back(serieCompleta(descartados, pasta.path(), n, marcos));
+        std::vector<Marco> semMarcos;
+        const double comArquivo = serieCompleta(disco, pasta.path(), n, semMarcos);
+
+        std::printf("N = %d (%d series)\n", n, series);
+        for (const Marco& m : marcos)
+            std::printf("  draw %-5s (#%d): %10.0f attempts %9.3f ms   (worst %.3f ms)\n", m.nome,
+                        m.sorteio, bench::mediana(m.tentativas), bench::mediana(m.ms),
+                        *std::max_element(m.ms.begin(), m.ms.end()));
+        std::printf("  whole series without file appends: %8.3f s (median), with appends "
+                    "(one series, synced to disk): %8.3f s\n",
+                    bench::mediana(semArquivo), comArquivo);
+    }
+    std::printf("peak resident memory: %.1f MiB\n", bench::picoDeMemoriaMiB());
+}

@@ -1,0 +1,139 @@
+// Whether every participant has the same chance: many first draws of fresh series, each on
+// a simulated clock that starts at a random moment of the day and moves a little at every
+// reading, as a real one does between the steps of a draw.
+#include "ChiQuadrado.h"
+#include "support/ControlesEmMemoria.h"
+
+#include <engine/MotorSorteio.h>
+#include <platform/Arquivos.h>
+#include <platform/Relogio.h>
+
+#include <cstdio>
+#include <random>
+#include <vector>
+
+using namespace rodaleque;
+
+namespace {
+
+struct RelogioSimulado : platform::Relogio {
+    double agoraEmSegundos = 0;
+    std::mt19937_64* passos = nullptr;
+    float SegundosDoDia() override {
+        // From 20 to 200 microseconds between two readings.
+        agoraEmSegundos += std::uniform_real_distribution<double>(2e-5, 2e-4)(*passos);
+        if (agoraEmSegundos >= 86400)
+            agoraEmSegundos -= 86400;
+        return static_cast<float>(agoraEmSegundos);
+    }
+    platform::DataHoraLocal agora() override {
+        const int s = static_cast<int>(agoraEmSegundos);
+        return {2026, 12, 8, s / 3600, s / 60 % 60, s % 60};
+    }
+};
+
+struct ArquivosDescartados : platform::Arquivos {
+    bool nomeOcupado(const QString&) override { return false; }
+    bool acrescentarDuravel(const QString&, const QByteArray&) override { return true; }
+};
+
+struct DialogosMudos : platform::Dialogos {
+    int caixaDeMensagem(const QString&, int) override { return RespostaOk; }
+    QString caixaDeEntrada(const QString&) override { return {}; }
+};
+
+// A fresh program: the generator as it starts, series 1, counters as the start-up sets them.
+struct Programa {
+    RelogioSimulado relogio;
+    GeradorPcg gerador;
+    Aleatorio aleatorio{gerador, relogio};
+    teste::ControlesEmMemoria controles;
+    ArquivosDescartados arquivos;
+    DialogosMudos dialogos;
+    ArquivoResultados arquivo{arquivos, relogio, QStringLiteral("/tmp"), QStringLiteral("/")};
+    MotorSorteio motor{Ambiente{controles, aleatorio, relogio, dialogos, arquivo}};
+
+    Programa(std::mt19937_64& acaso, int32_t n) {
+        relogio.passos = &acaso;
+        relogio.agoraEmSegundos = std::uniform_real_distribution<double>(0, 86400)(acaso);
+        motor.estado().nSerie = 1;
+        motor.NovaSerie();
+        motor.estado().Giro1 = 1;
+        motor.estado().Seletor = 1;
+        motor.estado().nParticipantes = n;
+        motor.estado().Giro2 = n;
+    }
+    int32_t sortear() {
+        motor.cmdSorteio_Click();
+        return controles.txtX_.valor.toInt();
+    }
+};
+
+void imprimir(const char* titulo, const std::vector<double>& contagens,
+              const std::vector<double>& pesos, bool listar) {
+    const bench::Teste t = bench::testar(contagens, pesos);
+    std::printf("%s\n  chi-square %.2f with %d degrees of freedom, p = %.4f, least/most frequent "
+                "%.4f\n",
+                titulo, t.quiQuadrado, t.graus, t.p, t.menorSobreMaior);
+    if (listar) {
+        std::printf("  frequencies:");
+        double total = 0;
+        for (double c : contagens)
+            total += c;
+        for (std::size_t i = 0; i < contagens.size(); ++i)
+            std::printf(" %.2f%%", 100 * contagens[i] / total);
+        std::printf("\n");
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int rodadas = argc > 1 ? std::atoi(argv[1]) : 200000;
+    std::mt19937_64 acaso(20261208);
+    std::printf("%d first draws of fresh series per case\n", rodadas);
+
+    for (int32_t n : {2, 10, 100, 1000}) {
+        std::vector<double> contagens(n, 0);
+        for (int i = 0; i < rodadas; ++i)
+            ++contagens[Programa(acaso, n).sortear() - 1];
+        const QByteArray titulo = "N = " + QByteArray::number(n);
+        imprimir(titulo.constData(), contagens, std::vector<double>(n, 1), n <= 10);
+    }
+
+    {
+        const int32_t n = 99999;
+        std::vector<double> faixas(10, 0), tamanhos(10, 10000);
+        tamanhos[9] = 9999; // 90001..99999
+        for (int i = 0; i < rodadas; ++i)
+            ++faixas[(Programa(acaso, n).sortear() - 1) / 10000];
+        imprimir("N = 99999, in ten bands 1-10000 ... 90001-99999", faixas, tamanhos, true);
+    }
+
+    {
+        // The sixth draw of N = 10: its rank among the five numbers still free. A fair draw
+        // gives each rank the same chance, whichever five were drawn first.
+        std::vector<double> postos(5, 0), vezesLivre(10, 0), vezesSorteado(10, 0);
+        for (int i = 0; i < rodadas; ++i) {
+            Programa p(acaso, 10);
+            std::vector<bool> sorteado(11, false);
+            for (int j = 0; j < 5; ++j)
+                sorteado[p.sortear()] = true;
+            const int32_t sexto = p.sortear();
+            int posto = 0;
+            for (int m = 1; m <= 10; ++m) {
+                if (sorteado[m])
+                    continue;
+                ++vezesLivre[m - 1];
+                if (m < sexto)
+                    ++posto;
+            }
+            ++postos[posto];
+            ++vezesSorteado[sexto - 1];
+        }
+        imprimir("N = 10 half drawn: the next number's rank among the five free ones", postos,
+                 std::vector<double>(5, 1), true);
+        imprimir("N = 10 half drawn: each number drawn, relative to how often it was free",
+                 vezesSorteado, vezesLivre, false);
+    }
+}
