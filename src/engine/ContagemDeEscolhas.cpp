@@ -23,10 +23,11 @@ bool ContagemDeEscolhas::contar(int k) {
     return true;
 }
 
-Checked<QString> ContagemDeEscolhas::texto(int i) const {
+Checked<double> ContagemDeEscolhas::numero(int i) const {
     if (i < 0 || static_cast<std::size_t>(i) >= textos_.size())
         return {};
-    return alterados_[i] ? numeros::text(valores_[i]) : textos_[i];
+    // A count's text reads back as the count itself.
+    return alterados_[i] ? Checked<double>(valores_[i]) : numeros::number(textos_[i]);
 }
 
 void ContagemDeEscolhas::escrever() {

@@ -19,8 +19,9 @@ public:
     // Counts one more choice of method k; false (nothing counted) when there is no box k.
     bool contar(int k);
 
-    // The text box i holds now; fails when there is no box i.
-    Checked<QString> texto(int i) const;
+    // The text box i holds now, read as a number; fails when there is no box i or its text
+    // is not a number (an empty box).
+    Checked<double> numero(int i) const;
 
     // Writes the counts that changed to their boxes.
     void escrever();

@@ -14,10 +14,12 @@ namespace {
 
 Checked<int32_t> candidato(double u, double m) { return floorTo32(u * m) + 1; }
 
-// Hundredths of a second since midnight, as a text.
-QString centesimos(Aleatorio& aleatorio) {
+// The last k digits of the hundredths of a second since midnight, read as a number. The
+// hundredths are never negative, so this is what reading the last k characters of their
+// text gives, without making a text in every attempt.
+double centesimosFinais(Aleatorio& aleatorio, int k) {
     const Checked<int32_t> h = roundTo32(double(aleatorio.SegundosDoDia()) * 100);
-    return h.ok() ? text(*h) : QString();
+    return h.ok() ? *h % (k == 1 ? 10 : 100) : 0;
 }
 
 } // namespace
@@ -50,16 +52,15 @@ void Sorteio::metodoFase() {
 }
 
 void Sorteio::metodoCentesimos() {
-    const double d = value(lastChars(centesimos(aleatorio_), 2));
+    const double d = centesimosFinais(aleatorio_, 2);
     assign(nSorteado_, candidato(aleatorio_.Proximo(d), N()));
 }
 
 void Sorteio::metodoTresLeituras() {
-    const Checked<float> r1 = aleatorio_.Proximo(lastChars(centesimos(aleatorio_), 1));
-    const Checked<float> r2 = aleatorio_.Proximo(lastChars(centesimos(aleatorio_), 2));
-    const Checked<float> r3 = aleatorio_.Proximo(lastChars(centesimos(aleatorio_), 1));
-    if (r1.ok() && r2.ok() && r3.ok())
-        assign(nSorteado_, candidato(fractionalPart(double(*r1) + *r2 + *r3), N()));
+    const float r1 = aleatorio_.Proximo(centesimosFinais(aleatorio_, 1));
+    const float r2 = aleatorio_.Proximo(centesimosFinais(aleatorio_, 2));
+    const float r3 = aleatorio_.Proximo(centesimosFinais(aleatorio_, 1));
+    assign(nSorteado_, candidato(fractionalPart(double(r1) + r2 + r3), N()));
 }
 
 void Sorteio::metodoContagem() {
@@ -67,10 +68,9 @@ void Sorteio::metodoContagem() {
     int16_t i = 0;
     assign(i, roundTo16(aleatorio_.Proximo() * 9.0 + 1));
     // Boxes 9 and 10 do not exist and an empty count is not a number: the step fails.
-    const Checked<float> u = contagem_.texto(i).then(
-        [this](const QString& contagem) { return aleatorio_.Proximo(contagem); });
-    if (u.ok())
-        assign(nSorteado_, candidato(*u, N()));
+    const Checked<double> contagem = contagem_.numero(i);
+    if (contagem.ok())
+        assign(nSorteado_, candidato(aleatorio_.Proximo(*contagem), N()));
 }
 
 } // namespace rodaleque

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace rodaleque::numeros {
 
@@ -14,6 +15,20 @@ Checked<I> intoWidth(double whole) {
     if (!(whole >= std::numeric_limits<I>::min() && whole <= std::numeric_limits<I>::max()))
         return {}; // also catches NaN
     return static_cast<I>(whole);
+}
+
+// Plain digits mean the same whole number in every locale; reading them directly spares the
+// locale look-ups, which cost more than the rest of a draw attempt.
+std::optional<double> plainDigits(QStringView t) {
+    if (t.isEmpty() || t.size() > 15)
+        return std::nullopt;
+    double x = 0;
+    for (QChar c : t) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        x = x * 10 + (c.unicode() - u'0');
+    }
+    return x;
 }
 
 bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
@@ -54,12 +69,18 @@ double value(const QString& t) {
     }
     if (!seenDigit)
         return 0;
-    return QStringView(t).mid(start, i - start).toDouble();
+    const QStringView numero = QStringView(t).mid(start, i - start);
+    if (const std::optional<double> digits = plainDigits(numero))
+        return *digits;
+    return numero.toDouble();
 }
 
 Checked<double> number(const QString& t) {
+    const QStringView trimmed = QStringView(t).trimmed();
+    if (const std::optional<double> digits = plainDigits(trimmed))
+        return *digits;
     bool ok = false;
-    const double x = QLocale().toDouble(QStringView(t).trimmed(), &ok);
+    const double x = QLocale().toDouble(trimmed, &ok);
     if (!ok)
         return {};
     return x;

@@ -29,10 +29,12 @@ public:
     DataHoraLocal agora() override;
 
 private:
-    // Local midnight only moves when the whole second changes (DST switches on a whole
-    // second), so it is worked out once per second instead of once per reading.
+    // The local date and time only change when the whole second does (DST switches on a
+    // whole second too), so they are worked out once per second instead of once per reading:
+    // a draw reads the clock several times in each of its attempts.
+    void atualizar(long long segundo);
     long long segundoEmCache_ = -1;
-    long long segundosDoDiaEmCache_ = 0;
+    DataHoraLocal local_;
 };
 
 } // namespace rodaleque::platform

@@ -4,36 +4,39 @@
 
 namespace rodaleque::platform {
 
-float RelogioDoSistema::SegundosDoDia() {
+namespace {
+
+timespec lerRelogio() {
     timespec ts{};
     clock_gettime(CLOCK_REALTIME, &ts);
-    const long long segundo = ts.tv_sec;
-    if (segundo != segundoEmCache_) {
-        tm local{};
-        const time_t t = ts.tv_sec;
-        if (localtime_r(&t, &local) != nullptr) {
-            segundosDoDiaEmCache_ =
-                static_cast<long long>(local.tm_hour) * 3600 + local.tm_min * 60 + local.tm_sec;
-            segundoEmCache_ = segundo;
-        }
-    }
-    return static_cast<float>(static_cast<double>(segundosDoDiaEmCache_) +
+    return ts;
+}
+
+} // namespace
+
+void RelogioDoSistema::atualizar(long long segundo) {
+    if (segundo == segundoEmCache_)
+        return;
+    tm local{};
+    const time_t t = static_cast<time_t>(segundo);
+    if (localtime_r(&t, &local) == nullptr)
+        return;
+    local_ = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+              local.tm_hour,        local.tm_min,     local.tm_sec};
+    segundoEmCache_ = segundo;
+}
+
+float RelogioDoSistema::SegundosDoDia() {
+    const timespec ts = lerRelogio();
+    atualizar(ts.tv_sec);
+    const long long segundosDoDia = local_.hora * 3600LL + local_.minuto * 60 + local_.segundo;
+    return static_cast<float>(static_cast<double>(segundosDoDia) +
                               static_cast<double>(ts.tv_nsec) / 1e9);
 }
 
 DataHoraLocal RelogioDoSistema::agora() {
-    const time_t t = time(nullptr);
-    tm local{};
-    if (localtime_r(&t, &local) == nullptr)
-        return {};
-    DataHoraLocal d;
-    d.ano = local.tm_year + 1900;
-    d.mes = local.tm_mon + 1;
-    d.dia = local.tm_mday;
-    d.hora = local.tm_hour;
-    d.minuto = local.tm_min;
-    d.segundo = local.tm_sec;
-    return d;
+    atualizar(lerRelogio().tv_sec);
+    return local_;
 }
 
 } // namespace rodaleque::platform
