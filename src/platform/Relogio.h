@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 namespace rodaleque::platform {
 
 struct DataHoraLocal {
@@ -25,6 +27,7 @@ public:
 
 class RelogioDoSistema final : public Relogio {
 public:
+    RelogioDoSistema();
     float SegundosDoDia() override;
     DataHoraLocal agora() override;
 
@@ -35,6 +38,16 @@ private:
     void atualizar(long long segundo);
     long long segundoEmCache_ = -1;
     DataHoraLocal local_;
+    double segundosDoDia_ = 0; // of the whole second in cache
+
+    void calibrar(uint64_t contador, double nanossegundos, double segundos);
+    bool comContador_;
+    uint64_t contadorInicial_ = 0;
+    double nsInicial_ = 0;
+    double ticksPorNs_ = 0;       // a lower bound of the processor counter's rate
+    uint64_t contadorDaLeitura_ = 0;
+    uint64_t ticksSeguros_ = 0;   // counter ticks during which the last reading stays valid
+    float ultimaLeitura_ = 0;
 };
 
 } // namespace rodaleque::platform

@@ -1,6 +1,12 @@
 #include "platform/Relogio.h"
 
+#include <cmath>
 #include <ctime>
+
+#if defined(__x86_64__)
+#include <cpuid.h>
+#include <x86intrin.h>
+#endif
 
 namespace rodaleque::platform {
 
@@ -12,7 +18,27 @@ timespec lerRelogio() {
     return ts;
 }
 
+double emNanossegundos(const timespec& ts) { return ts.tv_sec * 1e9 + double(ts.tv_nsec); }
+
+#if defined(__x86_64__)
+// Only a counter that ticks at one rate whatever the processor's power state can bound the
+// time that has passed.
+bool contadorInvariante() {
+    unsigned a = 0, b = 0, c = 0, d = 0;
+    if (!__get_cpuid(0x80000000, &a, &b, &c, &d) || a < 0x80000007)
+        return false;
+    __get_cpuid(0x80000007, &a, &b, &c, &d);
+    return (d & (1u << 8)) != 0;
+}
+uint64_t lerContador() { return __rdtsc(); }
+#else
+bool contadorInvariante() { return false; }
+uint64_t lerContador() { return 0; }
+#endif
+
 } // namespace
+
+RelogioDoSistema::RelogioDoSistema() : comContador_(contadorInvariante()) {}
 
 void RelogioDoSistema::atualizar(long long segundo) {
     if (segundo == segundoEmCache_)
@@ -23,15 +49,51 @@ void RelogioDoSistema::atualizar(long long segundo) {
         return;
     local_ = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
               local.tm_hour,        local.tm_min,     local.tm_sec};
+    segundosDoDia_ = local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec;
     segundoEmCache_ = segundo;
 }
 
 float RelogioDoSistema::SegundosDoDia() {
+    // A draw reads the clock a dozen times per attempt, mostly within a microsecond, while
+    // the single-precision reading only moves every 2 to 8 ms for most of the day. When the
+    // counter shows that too little time has passed for the reading to have moved, the last
+    // reading is the reading of now, at a fraction of the system clock's cost.
+    const uint64_t contador = comContador_ ? lerContador() : 0;
+    if (ticksSeguros_ > 0 && contador - contadorDaLeitura_ < ticksSeguros_)
+        return ultimaLeitura_;
+
     const timespec ts = lerRelogio();
     atualizar(ts.tv_sec);
-    const long long segundosDoDia = local_.hora * 3600LL + local_.minuto * 60 + local_.segundo;
-    return static_cast<float>(static_cast<double>(segundosDoDia) +
-                              static_cast<double>(ts.tv_nsec) / 1e9);
+    const double segundos = segundosDoDia_ + static_cast<double>(ts.tv_nsec) * 1e-9;
+    ultimaLeitura_ = static_cast<float>(segundos);
+    calibrar(contador, emNanossegundos(ts), segundos);
+    return ultimaLeitura_;
+}
+
+void RelogioDoSistema::calibrar(uint64_t contador, double nanossegundos, double segundos) {
+    ticksSeguros_ = 0;
+    if (!comContador_)
+        return;
+    if (ticksPorNs_ == 0) {
+        if (contadorInicial_ == 0) {
+            contadorInicial_ = contador;
+            nsInicial_ = nanossegundos;
+            return;
+        }
+        const double decorrido = nanossegundos - nsInicial_;
+        if (decorrido < 20e6 || contador <= contadorInicial_)
+            return;
+        // Half the measured rate: a bound that stays safe even if the measure were far off.
+        ticksPorNs_ = 0.5 * double(contador - contadorInicial_) / decorrido;
+    }
+    // Until the time passes the midpoint to the next single-precision value, a fresh reading
+    // would give the same value.
+    const double proximo = std::nextafter(ultimaLeitura_, 1e30f);
+    const double limite = (double(ultimaLeitura_) + proximo) / 2;
+    const double folgaNs = (limite - segundos) * 1e9;
+    if (folgaNs > 0)
+        ticksSeguros_ = static_cast<uint64_t>(folgaNs * ticksPorNs_);
+    contadorDaLeitura_ = contador;
 }
 
 DataHoraLocal RelogioDoSistema::agora() {
