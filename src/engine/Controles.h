@@ -17,6 +17,12 @@ public:
     virtual void setText(const QString& texto) = 0;
 };
 
+// A text box whose text the operator may select, to copy it.
+class CaixaSelecionavel : public CaixaDeTexto {
+public:
+    virtual void setSelection(int inicio, int comprimento) = 0;
+};
+
 // A drum ball: a text box whose back colour the animations change.
 class Bola : public CaixaDeTexto {
 public:
@@ -71,7 +77,7 @@ public:
 
     virtual CaixaDeTexto& txtX() = 0;
     virtual CaixaDeTexto& txtBar() = 0;
-    virtual CaixaDeTexto& txtEnder() = 0;
+    virtual CaixaSelecionavel& txtEnder() = 0;
     virtual CaixaDeTexto& txtPart() = 0;
 
     // Control arrays: an index with no element gives nullptr.

@@ -14,12 +14,10 @@ namespace {
 
 Checked<int32_t> candidato(double u, double m) { return floorTo32(u * m) + 1; }
 
-// The last k digits of the hundredths of a second since midnight, read as a number. The
-// hundredths are never negative, so this is what reading the last k characters of their
-// text gives, without making a text in every attempt.
+// The last k digits of the hundredths of a second since midnight, read as a number.
 double centesimosFinais(Aleatorio& aleatorio, int k) {
     const Checked<int32_t> h = roundTo32(double(aleatorio.SegundosDoDia()) * 100);
-    return h.ok() ? *h % (k == 1 ? 10 : 100) : 0;
+    return h.ok() ? lastDigits(*h, k) : 0;
 }
 
 } // namespace

@@ -35,11 +35,23 @@ public:
     // Draws one number not drawn before in the series.
     void cmdSorteio_Click();
 
+    // The spinning counters, one tick of each timer: Giro1 climbs through 1..N, Giro2 falls
+    // through N..0, and two of them write the digits the drum balls show.
+    void sorter_Timer();
+    void sorter2_Timer();
+    void sorter3_Timer();
+    void sorter4_Timer();
+    void sorter5_Timer();
+    void sorter7_Timer();
+
 private:
     friend class Sorteio;
 
     void prepararNome();
     bool limparBolas();
+    void avancarGiro1();
+    void recuarGiro2();
+    void escreverBolas(int primeira, QString (*texto)(int32_t giro1, int32_t giro2, int bola));
 
     Ambiente ambiente_;
     EstadoSorteio estado_;

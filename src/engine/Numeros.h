@@ -40,4 +40,8 @@ Checked<double> number(const QString& t);
 // The last k characters of t; the whole text when it is shorter.
 QString lastChars(const QString& t, int k);
 
+// value(lastChars(text(n), k)) for a whole n >= 0 and k of 1 or 2, without making the texts:
+// the handlers that read digits this way run hundreds of times a second.
+constexpr int32_t lastDigits(int32_t n, int k) { return n % (k == 1 ? 10 : 100); }
+
 } // namespace rodaleque::numeros

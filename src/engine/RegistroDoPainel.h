@@ -5,22 +5,26 @@
 
 namespace rodaleque {
 
-// Which numbers are on the results panel, kept in step with its entries, so that the repeat
-// test of a draw costs the same whatever the panel holds.
+// Where each drawn number stands on the results panel, kept in step with its entries, so
+// that the repeat test of a draw and the search cost the same whatever the panel holds.
 class RegistroDoPainel {
 public:
-    bool contem(int32_t n) const {
-        return n >= 0 && static_cast<std::size_t>(n) < sorteados_.size() && sorteados_[n];
+    // The index of n's entry, or -1 when n is not on the panel.
+    int32_t posicao(int32_t n) const {
+        if (n < 0 || static_cast<std::size_t>(n) >= posicoes_.size())
+            return -1;
+        return posicoes_[n];
     }
-    void registrar(int32_t n) {
-        if (static_cast<std::size_t>(n) >= sorteados_.size())
-            sorteados_.resize(static_cast<std::size_t>(n) + 1);
-        sorteados_[n] = true;
+    bool contem(int32_t n) const { return posicao(n) >= 0; }
+    void registrar(int32_t n, int32_t indice) {
+        if (static_cast<std::size_t>(n) >= posicoes_.size())
+            posicoes_.resize(static_cast<std::size_t>(n) + 1, -1);
+        posicoes_[n] = indice;
     }
-    void limpar() { sorteados_.clear(); }
+    void limpar() { posicoes_.clear(); }
 
 private:
-    std::vector<bool> sorteados_;
+    std::vector<int32_t> posicoes_;
 };
 
 } // namespace rodaleque

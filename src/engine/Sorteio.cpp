@@ -109,7 +109,7 @@ void Sorteio::gravar() {
     const FormatoDoPainel formato = formatoDoPainel(estado_.nParticipantes);
     lstN.setColumns(formato.colunas);
     lstN.addItem(textoDaEntrada(nSorteado_, formato));
-    motor_.registro_.registrar(nSorteado_);
+    motor_.registro_.registrar(nSorteado_, lstN.listCount() - 1);
     controles_.txtX().setText(text(nSorteado_));
     (void)lstN.setListIndex(lstN.listCount() - 1);
     estado_.nSorteados = lstN.listCount();

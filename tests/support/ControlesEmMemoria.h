@@ -18,6 +18,18 @@ struct CaixaEmMemoria : CaixaDeTexto {
     int escritas = 0;
 };
 
+struct CaixaSelecionavelEmMemoria : CaixaSelecionavel {
+    QString text() const override { return valor; }
+    void setText(const QString& t) override { valor = t; }
+    void setSelection(int inicio, int comprimento) override {
+        selecaoInicio = inicio;
+        selecaoComprimento = comprimento;
+    }
+    QString valor;
+    int selecaoInicio = -1;
+    int selecaoComprimento = 0;
+};
+
 struct BolaEmMemoria : Bola {
     QString text() const override { return valor; }
     void setText(const QString& t) override { valor = t.left(4); }
@@ -99,7 +111,7 @@ struct ControlesEmMemoria : Controles {
     ListaDeResultados& lstN() override { return lista; }
     CaixaDeTexto& txtX() override { return txtX_; }
     CaixaDeTexto& txtBar() override { return txtBar_; }
-    CaixaDeTexto& txtEnder() override { return txtEnder_; }
+    CaixaSelecionavel& txtEnder() override { return txtEnder_; }
     CaixaDeTexto& txtPart() override { return txtPart_; }
     int txtEstatCount() const override { return static_cast<int>(estat.size()); }
     CaixaDeTexto* txtEstat(int i) override {
@@ -118,7 +130,8 @@ struct ControlesEmMemoria : Controles {
     Temporizador& sorter4() override { return sorter4_; }
     Temporizador& Timer1() override { return Timer1_; }
 
-    CaixaEmMemoria txtX_{6}, txtBar_, txtEnder_, txtPart_{6};
+    CaixaEmMemoria txtX_{6}, txtBar_, txtPart_{6};
+    CaixaSelecionavelEmMemoria txtEnder_;
     std::array<CaixaEmMemoria, 9> estat;
     std::array<BolaEmMemoria, 30> bolas;
     RotuloEmMemoria lblN_, lblSnum_, lblPos_;
