@@ -1,0 +1,112 @@
+#include "platform/gui/DialogosQt.h"
+
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <utility>
+
+namespace rodaleque::platform {
+
+namespace {
+
+// The window system packs the buttons into the low four bits and the icon into the next four.
+constexpr int MascaraBotoes = 0x0F;
+constexpr int MascaraIcone = 0xF0;
+constexpr int BotaoSoOk = 0x00;
+constexpr int BotoesSimNao = 0x04;
+
+struct Aparencia {
+    bool simNao = false;
+    QMessageBox::Icon icone = QMessageBox::NoIcon;
+};
+
+// Anything this program does not use falls back to a plain box with OK only.
+Aparencia aparenciaDe(int botoes) {
+    const Aparencia simples;
+    if ((botoes & ~(MascaraBotoes | MascaraIcone)) != 0)
+        return simples;
+
+    Aparencia a;
+    switch (botoes & MascaraBotoes) {
+    case BotaoSoOk:
+        break;
+    case BotoesSimNao:
+        a.simNao = true;
+        break;
+    default:
+        return simples;
+    }
+    switch (botoes & MascaraIcone) {
+    case 0x00:
+        break;
+    case 0x10:
+        a.icone = QMessageBox::Critical;
+        break;
+    case 0x20:
+        a.icone = QMessageBox::Question;
+        break;
+    case 0x30:
+        a.icone = QMessageBox::Warning;
+        break;
+    case 0x40:
+        a.icone = QMessageBox::Information;
+        break;
+    default:
+        return simples;
+    }
+    return a;
+}
+
+} // namespace
+
+DialogosQt::DialogosQt(QWidget* janela, QString titulo)
+    : janela_(janela), titulo_(std::move(titulo)) {}
+
+int DialogosQt::caixaDeMensagem(const QString& prompt, int botoes) {
+    const Aparencia aparencia = aparenciaDe(botoes);
+
+    QMessageBox caixa(janela_.data());
+    caixa.setWindowTitle(titulo_);
+    // Prompts are plain text, and a "<" in one must show as it is.
+    caixa.setTextFormat(Qt::PlainText);
+    caixa.setText(prompt);
+    caixa.setIcon(aparencia.icone);
+
+    // Texts set by hand: the installed Qt translations may be missing or in another language.
+    if (aparencia.simNao) {
+        QPushButton* sim = caixa.addButton(QMessageBox::Yes);
+        QPushButton* nao = caixa.addButton(QMessageBox::No);
+        sim->setText(QStringLiteral("Sim"));
+        nao->setText(QString::fromUtf8("Não"));
+        caixa.setDefaultButton(QMessageBox::Yes);
+        caixa.setEscapeButton(nao);
+        caixa.exec();
+        // Closing the box any other way is a refusal too.
+        return caixa.clickedButton() == sim ? RespostaSim : RespostaNao;
+    }
+
+    QPushButton* ok = caixa.addButton(QMessageBox::Ok);
+    ok->setText(QStringLiteral("OK"));
+    caixa.setDefaultButton(QMessageBox::Ok);
+    caixa.setEscapeButton(ok);
+    caixa.exec();
+    return RespostaOk;
+}
+
+QString DialogosQt::caixaDeEntrada(const QString& prompt) {
+    QInputDialog caixa(janela_.data());
+    caixa.setWindowTitle(titulo_);
+    caixa.setInputMode(QInputDialog::TextInput);
+    caixa.setTextEchoMode(QLineEdit::Normal);
+    caixa.setLabelText(prompt);
+    caixa.setTextValue(QString());
+    caixa.setOkButtonText(QStringLiteral("OK"));
+    caixa.setCancelButtonText(QStringLiteral("Cancelar"));
+    if (caixa.exec() != QDialog::Accepted)
+        return QString();
+    return caixa.textValue();
+}
+
+} // namespace rodaleque::platform

@@ -1,0 +1,14 @@
+#include "platform/Abridor.h"
+
+#include <QProcess>
+#include <QStringList>
+
+namespace rodaleque::platform {
+
+bool AbridorDoSistema::abrir(const QString& caminho) {
+    // The desktop's own opener picks the user's editor. The path goes as a single argument
+    // straight to exec, never through a shell, so no character in it can run anything.
+    return QProcess::startDetached(QStringLiteral("xdg-open"), QStringList{caminho});
+}
+
+} // namespace rodaleque::platform
