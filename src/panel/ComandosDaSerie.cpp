@@ -1,0 +1,72 @@
+#include "Painel.h"
+
+#include <engine/Numeros.h>
+
+namespace rodaleque {
+
+using namespace numeros;
+
+namespace {
+constexpr int32_t maximoDeParticipantes = 99999;
+}
+
+void Painel::avisar(const QString& texto) {
+    dialogos_.caixaDeMensagem(texto, platform::Dialogos::OkInformacao);
+}
+
+void Painel::cmdX_Click() {
+    const QString resposta = dialogos_.caixaDeEntrada(
+        QStringLiteral("Digite o Nº de participantes (Número máximo: 99999)"));
+    if (resposta.isEmpty())
+        return;
+    EstadoSorteio& e = motor_.estado();
+    const double v = value(resposta);
+    const Checked<double> numero = number(resposta);
+    const Checked<int32_t> n = numero.then(roundTo32);
+
+    // Only whole counts from 2 to 99999, never below the count of the running series.
+    const bool passaPrimeiro = n.ok() && v >= e.nParticipantes && *n <= 100000;
+    if (!passaPrimeiro || *n == 0 || v >= 100000 || v <= 1) {
+        avisar(QStringLiteral("Valor Inválido"));
+        return;
+    }
+
+    motor_.NovaSerie(); // a new series only when none runs: raising N keeps file and panel
+    e.nParticipantes = *n;
+    Controles& c = controles_;
+    if (e.nParticipantes == maximoDeParticipantes)
+        c.cmdX().setEnabled(false);
+    c.cmdX().setCaption(QStringLiteral("&Inserir mais participantes"));
+    c.cmdSorteio().setEnabled(true);
+    e.nSorteados = c.lstN().listCount();
+    e.Giro2 = *n;
+    for (Temporizador* t : {&c.sorter(), &c.sorter2(), &c.sorter3(), &c.sorter4(), &c.Timer1()})
+        t->setEnabled(true);
+    c.txtBar().setText(QString());
+    c.txtPart().setText(text(e.nParticipantes));
+    focarSorteio();
+}
+
+void Painel::cmdR_Click() {
+    controles_.cmdX().setFocus();
+    if (nadaSorteado())
+        return;
+    const int resposta = dialogos_.caixaDeMensagem(
+        QStringLiteral("Deseja começar outra série de sorteios?"),
+        platform::Dialogos::SimNaoPergunta);
+    if (resposta != platform::Dialogos::RespostaSim)
+        return;
+    EstadoSorteio& e = motor_.estado();
+    assign(e.nSerie, checkedAdd(e.nSerie, 1));
+    e.nParticipantes = 0;
+    motor_.NovaSerie();
+}
+
+void Painel::Command1_Click() {
+    focarSorteio();
+    if (nadaSorteado())
+        return;
+    abridor_.abrir(motor_.estado().Arquivo); // a failed start shows nothing
+}
+
+} // namespace rodaleque
