@@ -1,0 +1,29 @@
+#include "BotaoDeComando.h"
+
+#include <QKeyEvent>
+
+namespace rodaleque::janela {
+
+BotaoDeComando::BotaoDeComando(QWidget* pai) : QToolButton(pai) {
+    setFocusPolicy(Qt::StrongFocus);
+    setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    setAutoFillBackground(true);
+}
+
+void BotaoDeComando::keyPressEvent(QKeyEvent* evento) {
+    if ((evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) &&
+        evento->modifiers() == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QToolButton::keyPressEvent(evento);
+}
+
+bool BotaoDaJanela::setFocus() {
+    if (!botao_.isEnabled() || !botao_.isVisibleTo(botao_.window()))
+        return false;
+    botao_.setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+} // namespace rodaleque::janela

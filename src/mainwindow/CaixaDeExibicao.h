@@ -1,0 +1,45 @@
+#pragma once
+
+#include <engine/Controles.h>
+
+#include <QLineEdit>
+
+#include <cstdint>
+#include <functional>
+
+namespace rodaleque::janela {
+
+// A text box the program writes and the operator only reads. Its handlers see each key as
+// the window system reports it (key down: the key code; key press: the character code) and
+// discard it by setting the code to 0.
+class CaixaDeExibicao final : public QLineEdit, public CaixaSelecionavel {
+    Q_OBJECT
+public:
+    using AoTeclar = std::function<void(int16_t& codigo)>;
+    using AoBaixarTecla = std::function<void(int16_t& codigo, int16_t shift)>;
+
+    explicit CaixaDeExibicao(QWidget* pai);
+
+    QString text() const override { return QLineEdit::text(); }
+    void setText(const QString& texto) override { QLineEdit::setText(texto); }
+    void setSelection(int inicio, int comprimento) override {
+        QLineEdit::setSelection(inicio, comprimento);
+    }
+
+    // Without a handler, keys are not handled here and reach the box.
+    void aoBaixarTecla(AoBaixarTecla f) { aoBaixarTecla_ = std::move(f); }
+    void aoTeclar(AoTeclar f) { aoTeclar_ = std::move(f); }
+
+Q_SIGNALS:
+    void clicada();
+
+protected:
+    void mousePressEvent(QMouseEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+
+private:
+    AoBaixarTecla aoBaixarTecla_;
+    AoTeclar aoTeclar_;
+};
+
+} // namespace rodaleque::janela

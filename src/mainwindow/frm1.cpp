@@ -1,0 +1,156 @@
+#include "frm1.h"
+
+#include "Geometria.h"
+
+#include <engine/Produto.h>
+
+#include <QPainter>
+#include <QResizeEvent>
+
+namespace rodaleque::janela {
+
+namespace {
+
+// The client area as built, in twips.
+constexpr int larguraDaJanela = 10785;
+constexpr int alturaDaJanela = 7200;
+
+struct Retangulo {
+    int esquerda, topo, largura, altura;
+    int64_t interior, borda;
+};
+
+// The light panels on the black surface, from the rear-most up.
+constexpr Retangulo paineis[] = {
+    {7950, -30, 2775, 1005, 0xE0E0E0, 0x80000008},  // shp2, behind the participant count
+    {2100, 390, 3675, 2265, 0xE0E0E0, 0xC0C0C0},    // shp3, behind the number drawn
+    {-30, 3210, 10755, 3915, 0xE0E0E0, 0x000000},   // shp4, the lower half
+    {7950, 990, 2775, 2205, 0xC8D0D4, 0x000000},    // shp1, behind the series commands
+};
+
+} // namespace
+
+void Superficie::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::black);
+    for (const Retangulo& r : paineis) {
+        const QRect area = retangulo(r.esquerda, r.topo, r.largura, r.altura);
+        p.fillRect(area, cor(r.interior));
+        p.setPen(cor(r.borda));
+        p.drawRect(area.adjusted(0, 0, -1, -1));
+    }
+}
+
+frm1::frm1(Plataforma plataforma)
+    : aleatorio_(plataforma.gerador, plataforma.relogio),
+      arquivo_(plataforma.arquivos, plataforma.relogio, plataforma.pastaDoPrograma,
+               plataforma.separador),
+      motor_(Ambiente{*this, aleatorio_, plataforma.relogio, plataforma.dialogos, arquivo_}),
+      painel_(motor_, *this, plataforma.dialogos, plataforma.abridor) {
+    setObjectName(QStringLiteral("frm1"));
+    setWindowTitle(QStringLiteral(" RODALEQUE"));
+    setWindowIcon(QIcon(QStringLiteral(":/imagens/rodaleque.ico")));
+    setFixedSize(pixels(larguraDaJanela), pixels(alturaDaJanela));
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX); // maximising stays possible
+    QPalette fundo = palette();
+    fundo.setColor(QPalette::Window, Qt::black);
+    setPalette(fundo);
+    setAutoFillBackground(true);
+    setFont(fontePadrao());
+
+    montarSuperficie();
+    montarRotulos();
+    montarCaixas();
+    montarTambores();
+    montarEstatisticas();
+    montarBotoes();
+    montarFerramentas();
+    montarTemporizadores();
+    empilhar();
+    definirOrdemDeTabulacao();
+    ligarEventos();
+}
+
+void frm1::Form_Load() {
+    EstadoSorteio& e = motor_.estado();
+    e.ConfirmaSaida = 1;
+    e.nSerie = 1;
+    motor_.NovaSerie();
+    e.Giro1 = 1;
+    e.Giro2 = 1;
+    e.Seletor = 1;
+    e.BolaCor = 0;
+    e.CorR = 30;
+    e.CorG = 205;
+    e.CorB = 0;
+    Code0_->hide(); // the rain's template column, never shown itself
+}
+
+CaixaDeTexto* frm1::txtEstat(int indice) {
+    return indice >= 0 && indice < txtEstatCount() ? txtEstat_[indice] : nullptr;
+}
+
+Bola* frm1::txtGlobo(int indice) {
+    return indice >= 0 && indice < txtGloboCount() ? txtGlobo_[indice] : nullptr;
+}
+
+QTimer* frm1::temporizador(const QString& nome) {
+    for (QTimer* t : {&sorter_, &sorter2_, &sorter3_, &sorter4_, &sorter5_, &sorter7_, &Timer1_,
+                      &Timer2_, &tmpCor_}) {
+        if (t->objectName() == nome)
+            return t;
+    }
+    return nullptr;
+}
+
+QuadroDeCaixas* frm1::quadro(const QString& nome) {
+    for (QuadroDeCaixas* q : {Picture1_, pictGlobo_[0], pictGlobo_[1]}) {
+        if (q->objectName() == nome)
+            return q;
+    }
+    return nullptr;
+}
+
+// Not resizable by dragging: any size but the built one or a maximised window snaps back.
+void frm1::resizeEvent(QResizeEvent* evento) {
+    QWidget::resizeEvent(evento);
+    const QSize construido(pixels(larguraDaJanela), pixels(alturaDaJanela));
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) &&
+        evento->size() != construido)
+        resize(construido);
+}
+
+void frm1::aoQuadro() {
+    Picture1_->aoQuadro();
+    pictGlobo_[0]->aoQuadro();
+    pictGlobo_[1]->aoQuadro();
+}
+
+void frm1::ligarEventos() {
+    connect(cmdSorteio_, &QAbstractButton::clicked, this, [this] { motor_.cmdSorteio_Click(); });
+    connect(cmdX_, &QAbstractButton::clicked, this, [this] { painel_.cmdX_Click(); });
+    connect(cmdR_, &QAbstractButton::clicked, this, [this] { painel_.cmdR_Click(); });
+    connect(Command1_, &QAbstractButton::clicked, this, [this] { painel_.Command1_Click(); });
+    connect(cmdLocalizar_, &QAbstractButton::clicked, this,
+            [this] { painel_.cmdLocalizar_Click(); });
+    connect(lstN_, &PainelResultados::selecaoMudou, this, [this] { painel_.lstN_Click(); });
+
+    connect(txtX_, &CaixaDeExibicao::clicada, this, [this] { painel_.txtX_Click(); });
+    connect(txtPart_, &CaixaDeExibicao::clicada, this, [this] { painel_.txtPart_Click(); });
+    connect(txtBar_, &CaixaDeExibicao::clicada, this, [this] { painel_.txtBar_Click(); });
+    connect(txtEnder_, &CaixaDeExibicao::clicada, this, [this] { painel_.txtEnder_Click(); });
+    txtX_->aoTeclar(&Painel::txtX_KeyPress);
+    txtPart_->aoTeclar(&Painel::txtPart_KeyPress);
+    txtEnder_->aoTeclar(&Painel::txtEnder_KeyPress);
+    txtEnder_->aoBaixarTecla(&Painel::txtEnder_KeyDown);
+
+    connect(&sorter_, &QTimer::timeout, this, [this] { motor_.sorter_Timer(); });
+    connect(&sorter2_, &QTimer::timeout, this, [this] { motor_.sorter2_Timer(); });
+    connect(&sorter3_, &QTimer::timeout, this, [this] { motor_.sorter3_Timer(); });
+    connect(&sorter4_, &QTimer::timeout, this, [this] { motor_.sorter4_Timer(); });
+    connect(&sorter5_, &QTimer::timeout, this, [this] { motor_.sorter5_Timer(); });
+    connect(&sorter7_, &QTimer::timeout, this, [this] { motor_.sorter7_Timer(); });
+    connect(&quadros_, &QTimer::timeout, this, [this] { aoQuadro(); });
+}
+
+} // namespace rodaleque::janela

@@ -1,0 +1,145 @@
+#pragma once
+
+#include "Adaptadores.h"
+#include "BotaoDeComando.h"
+#include "CaixaDeExibicao.h"
+#include "CaixasPintadas.h"
+#include "PainelResultados.h"
+
+#include <engine/Aleatorio.h>
+#include <engine/ArquivoResultados.h>
+#include <engine/Controles.h>
+#include <engine/MotorSorteio.h>
+#include <panel/Painel.h>
+#include <platform/Abridor.h>
+#include <platform/Arquivos.h>
+#include <platform/Dialogos.h>
+#include <platform/Relogio.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+namespace rodaleque::janela {
+
+// What the window takes from the platform; tests hand in their own.
+struct Plataforma {
+    platform::Relogio& relogio;
+    platform::Arquivos& arquivos;
+    platform::Dialogos& dialogos;
+    platform::AbridorDeArquivos& abridor;
+    Gerador& gerador;
+    QString pastaDoPrograma;
+    QString separador;
+};
+
+// The black surface that holds every control; it paints the light panels behind them.
+class Superficie final : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+};
+
+// The main window: every control as built, and the handlers that drive them.
+class frm1 final : public QWidget, public Controles {
+    Q_OBJECT
+public:
+    explicit frm1(Plataforma plataforma);
+
+    // Gives the state its first values and sets up the first series.
+    void Form_Load();
+
+    MotorSorteio& motor() { return motor_; }
+    Painel& painel() { return painel_; }
+
+    // Controles: what the engine and the panel reach.
+    ListaDeResultados& lstN() override { return *lstN_; }
+    CaixaDeTexto& txtX() override { return *txtX_; }
+    CaixaDeTexto& txtBar() override { return *txtBar_; }
+    CaixaSelecionavel& txtEnder() override { return *txtEnder_; }
+    CaixaDeTexto& txtPart() override { return *txtPart_; }
+    int txtEstatCount() const override { return int(txtEstat_.size()); }
+    CaixaDeTexto* txtEstat(int indice) override;
+    int txtGloboCount() const override { return int(txtGlobo_.size()); }
+    Bola* txtGlobo(int indice) override;
+    Rotulo& lblN() override { return *lblNAdaptado_; }
+    Rotulo& lblSnum() override { return *lblSnumAdaptado_; }
+    Rotulo& lblPos() override { return *lblPosAdaptado_; }
+    Botao& cmdSorteio() override { return *cmdSorteioAdaptado_; }
+    Botao& cmdX() override { return *cmdXAdaptado_; }
+    Temporizador& sorter() override { return *temporizadores_[0]; }
+    Temporizador& sorter2() override { return *temporizadores_[1]; }
+    Temporizador& sorter3() override { return *temporizadores_[2]; }
+    Temporizador& sorter4() override { return *temporizadores_[3]; }
+    Temporizador& Timer1() override { return *temporizadores_[4]; }
+
+    // The nine timers by name, for whoever needs to look at them.
+    QTimer* temporizador(const QString& nome);
+    // The disabled picture boxes whose boxes are painted: Picture1, pictGlobo(0), (1).
+    QuadroDeCaixas* quadro(const QString& nome);
+
+protected:
+    void resizeEvent(QResizeEvent* evento) override;
+
+private:
+    void montarSuperficie();
+    void montarRotulos();
+    void montarCaixas();
+    void montarTambores();
+    void montarEstatisticas();
+    void montarBotoes();
+    void montarFerramentas();
+    void montarTemporizadores();
+    void empilhar();
+    void definirOrdemDeTabulacao();
+    void ligarEventos();
+    void aoQuadro();
+
+    QWidget* Code0_ = nullptr;
+    Superficie* pct1_ = nullptr;
+    QWidget* pctFerramentas_ = nullptr;
+    QuadroDeCaixas* Picture1_ = nullptr;
+    std::array<QuadroDeCaixas*, 2> pictGlobo_{};
+    std::array<CaixaPintada*, 9> txtEstat_{};
+    std::array<CaixaPintada*, 30> txtGlobo_{};
+    CaixaDeExibicao* txtX_ = nullptr;
+    CaixaDeExibicao* txtPart_ = nullptr;
+    CaixaDeExibicao* txtBar_ = nullptr;
+    CaixaDeExibicao* txtEnder_ = nullptr;
+    PainelResultados* lstN_ = nullptr;
+    QLabel* Label4_ = nullptr;
+    QLabel* lblSorteio_ = nullptr;
+    QLabel* lblSnum_ = nullptr;
+    QLabel* lblN_ = nullptr;
+    QLabel* lblPos_ = nullptr;
+    QLabel* s_ = nullptr;
+    BotaoDeComando* cmdAnimar_ = nullptr;
+    BotaoDeComando* Command1_ = nullptr;
+    BotaoDeComando* cmdLocalizar_ = nullptr;
+    BotaoDeComando* cmdChacoalhar_ = nullptr;
+    QCheckBox* chk1_ = nullptr;
+    BotaoDeComando* cmdR_ = nullptr;
+    BotaoDeComando* cmdX_ = nullptr;
+    BotaoDeComando* cmdSorteio_ = nullptr;
+
+    QTimer sorter_, sorter2_, sorter3_, sorter4_, sorter5_, sorter7_, Timer1_, Timer2_, tmpCor_;
+    // Repaints the painted boxes that changed, at most once per screen frame.
+    QTimer quadros_;
+
+    std::optional<RotuloDaJanela> lblNAdaptado_, lblSnumAdaptado_, lblPosAdaptado_;
+    std::optional<BotaoDaJanela> cmdSorteioAdaptado_, cmdXAdaptado_;
+    std::array<std::optional<TemporizadorDaJanela>, 5> temporizadores_;
+
+    Aleatorio aleatorio_;
+    ArquivoResultados arquivo_;
+    MotorSorteio motor_;
+    Painel painel_;
+};
+
+} // namespace rodaleque::janela

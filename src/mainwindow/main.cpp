@@ -1,0 +1,37 @@
+// Start-up: the window, the first series, and the platform's services behind them.
+#include "frm1.h"
+
+#include <engine/Gerador.h>
+#include <engine/Produto.h>
+#include <platform/Abridor.h>
+#include <platform/Arquivos.h>
+#include <platform/Programa.h>
+#include <platform/Relogio.h>
+#include <platform/gui/DialogosQt.h>
+
+#include <QApplication>
+#include <QScreen>
+#include <QStyleFactory>
+
+using namespace rodaleque;
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(produto::nome());
+    QApplication::setApplicationVersion(produto::versao());
+    // One look on every desktop, which honours the colours the buttons are given.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    platform::RelogioDoSistema relogio;
+    platform::ArquivosDoSistema arquivos;
+    platform::DialogosQt dialogos(nullptr, produto::nome());
+    platform::AbridorDoSistema abridor;
+    GeradorPcg gerador;
+    janela::frm1 janela({relogio, arquivos, dialogos, abridor, gerador,
+                         platform::Programa::pasta(), platform::Programa::separador()});
+
+    janela.Form_Load();
+    janela.move(janela.screen()->availableGeometry().center() - janela.rect().center());
+    janela.show();
+    return app.exec();
+}

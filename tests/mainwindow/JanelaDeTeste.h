@@ -1,0 +1,37 @@
+#pragma once
+
+#include "support/AbridorDeTeste.h"
+#include "support/PlataformaDeTeste.h"
+
+#include <mainwindow/frm1.h>
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace rodaleque::teste {
+
+// The real window on the real generator and a real results folder, with a clock that
+// moves at every reading and dialogs answered from a script.
+struct JanelaDeTeste {
+    JanelaDeTeste() {
+        relogio.passoPorLeitura = 0.0004f;
+        janela = std::make_unique<janela::frm1>(janela::Plataforma{
+            relogio, arquivos, dialogos, abridor, gerador, pasta.path(), QStringLiteral("/")});
+    }
+
+    template <typename T>
+    T* controle(const char* nome) const {
+        return janela->findChild<T*>(QString::fromLatin1(nome));
+    }
+
+    QTemporaryDir pasta;
+    RelogioFixo relogio;
+    platform::ArquivosDoSistema arquivos;
+    DialogosRoteirizados dialogos;
+    AbridorDeTeste abridor;
+    GeradorPcg gerador;
+    std::unique_ptr<janela::frm1> janela;
+};
+
+} // namespace rodaleque::teste
