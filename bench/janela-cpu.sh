@@ -20,7 +20,7 @@ cp "$programa" "$pasta/"
 pid=$!
 janela=""
 for _ in $(seq 100); do
-  janela=$(xdotool search --name RODALEQUE 2>/dev/null | head -n 1) && [ -n "$janela" ] && break
+  janela=$(xdotool search --onlyvisible --name RODALEQUE 2>/dev/null | head -n 1) && [ -n "$janela" ] && break
   sleep 0.1
 done
 xdotool windowfocus --sync "$janela"

@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -20,11 +21,17 @@ namespace {
 
 // Script one attempt that picks method 1 with a value that gives the number n: the clock
 // stands at 1000 s and Giro1 is kept so large that the selector's second step overflows.
-void roteirizar(teste::GeradorRoteirizado& g, int seletor, int32_t n, int32_t total) {
-    const int m = ((1 - seletor) % 9 + 9) % 9;
+void roteirizar(teste::GeradorRoteirizado& g, EstadoSorteio& e, int32_t n, int32_t total) {
+    e.Giro1 = 2147000000; // the spinning timers bring it back between draws
+    const int m = ((1 - e.Seletor) % 9 + 9) % 9;
     g.valores.push_back(0.5f);
     g.valores.push_back(static_cast<float>((m + 0.4) / 1000.0));
-    g.valores.push_back(static_cast<float>((n - 0.5) / total));
+    float r = static_cast<float>((n - 0.5) / total);
+    while (static_cast<int32_t>(double(r) * total) + 1 < n)
+        r = std::nextafter(r, 1.0f);
+    while (static_cast<int32_t>(double(r) * total) + 1 > n)
+        r = std::nextafter(r, 0.0f);
+    g.valores.push_back(r);
 }
 
 } // namespace
@@ -45,18 +52,20 @@ int main(int argc, char** argv) {
     janela.painel().cmdX_Click();
     janela.show();
     EstadoSorteio& e = janela.motor().estado();
-    e.Giro1 = 2147000000;
 
     const int32_t n = 99999;
     for (int32_t numero = 1; numero <= 99990; ++numero) {
-        roteirizar(gerador, e.Seletor, numero, n);
+        roteirizar(gerador, e, numero, n);
         janela.motor().cmdSorteio_Click();
+        // The program returns to its event loop after every draw; here every thousand.
+        if (numero % 1000 == 0)
+            app.processEvents();
     }
     app.processEvents();
 
     std::vector<double> sorteio, repintura, juntos;
     for (int32_t numero = 99991; numero <= n; ++numero) {
-        roteirizar(gerador, e.Seletor, numero, n);
+        roteirizar(gerador, e, numero, n);
         QElapsedTimer relogioDaMedida;
         relogioDaMedida.start();
         janela.motor().cmdSorteio_Click();

@@ -24,7 +24,7 @@ cp "$programa" "$pasta/"
 programa_pid=$!
 janela=""
 for _ in $(seq 100); do
-  janela=$(xdotool search --name RODALEQUE 2>/dev/null | head -n 1) && [ -n "$janela" ] && break
+  janela=$(xdotool search --onlyvisible --name RODALEQUE 2>/dev/null | head -n 1) && [ -n "$janela" ] && break
   sleep 0.1
 done
 [ -n "$janela" ] || { echo "the window did not appear"; exit 1; }

@@ -28,6 +28,16 @@ CaixaDeExibicao::CaixaDeExibicao(QWidget* pai) : QLineEdit(pai) {
     setReadOnly(true);
 }
 
+void CaixaDeExibicao::setText(const QString& texto) {
+    if (!exibicaoLimitada()) {
+        QLineEdit::setText(texto);
+        return;
+    }
+    texto_ = texto.left(maxLength());
+    QLineEdit::setText(texto_.left(exibidos_));
+    setCursorPosition(0); // the strip reads from its start
+}
+
 void CaixaDeExibicao::mousePressEvent(QMouseEvent* evento) {
     QLineEdit::mousePressEvent(evento);
     Q_EMIT clicada();

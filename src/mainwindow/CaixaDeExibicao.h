@@ -20,11 +20,16 @@ public:
 
     explicit CaixaDeExibicao(QWidget* pai);
 
-    QString text() const override { return QLineEdit::text(); }
-    void setText(const QString& texto) override { QLineEdit::setText(texto); }
+    QString text() const override { return exibicaoLimitada() ? texto_ : QLineEdit::text(); }
+    void setText(const QString& texto) override;
     void setSelection(int inicio, int comprimento) override {
         QLineEdit::setSelection(inicio, comprimento);
     }
+
+    // The box keeps the whole text for whoever reads it, but lays out only its first
+    // characters, more than it can ever show: a draw near the end of a large series writes
+    // one dash per attempt, hundreds of thousands of them.
+    void limitarExibicao(int caracteres) { exibidos_ = caracteres; }
 
     // Without a handler, keys are not handled here and reach the box.
     void aoBaixarTecla(AoBaixarTecla f) { aoBaixarTecla_ = std::move(f); }
@@ -38,6 +43,10 @@ protected:
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:
+    bool exibicaoLimitada() const { return exibidos_ > 0; }
+
+    int exibidos_ = 0;
+    QString texto_;
     AoBaixarTecla aoBaixarTecla_;
     AoTeclar aoTeclar_;
 };

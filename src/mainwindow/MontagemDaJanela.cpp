@@ -176,6 +176,7 @@ void frm1::montarTambores() {
 
     txtBar_ = criarCaixa(pct1_, {"txtBar", -30, 2700, 7935, 480, 0x404040, 0xFFFF00,
                                  fonte(13.5, true), Qt::AlignLeft, 0});
+    txtBar_->limitarExibicao(1000);
 }
 
 void frm1::montarEstatisticas() {

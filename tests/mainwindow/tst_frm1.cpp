@@ -27,6 +27,8 @@ private Q_SLOTS:
     void caixasDeExibicaoNaoAceitamDigitacao();
     void cliqueNasCaixasDevolveOFocoAoSorteio();
     void serieInteiraComEnter();
+    void faixaGuardaTodosOsTracosMasSoDesenhaOInicio();
+    void naoRedimensionaMasMaximiza();
 };
 
 void tst_frm1::geometriaComoConstruida_data() {
@@ -288,6 +290,29 @@ void tst_frm1::serieInteiraComEnter() {
     }
     std::sort(numeros.begin(), numeros.end());
     QCOMPARE(numeros, (QList<int>{1, 2, 3, 4, 5}));
+}
+
+void tst_frm1::faixaGuardaTodosOsTracosMasSoDesenhaOInicio() {
+    JanelaDeTeste t;
+    const QString tracos(300000, u'-');
+    t.janela->txtBar().setText(tracos);
+    QCOMPARE(t.janela->txtBar().text(), tracos);
+    auto* caixa = t.controle<QLineEdit>("txtBar");
+    QVERIFY(caixa->QLineEdit::text().size() < 2000);
+    QCOMPARE(caixa->cursorPosition(), 0);
+    t.janela->txtBar().setText(QStringLiteral("Todos os números já foram sorteados"));
+    QCOMPARE(caixa->QLineEdit::text(), QStringLiteral("Todos os números já foram sorteados"));
+}
+
+void tst_frm1::naoRedimensionaMasMaximiza() {
+    JanelaDeTeste t;
+    t.janela->show();
+    QVERIFY(QTest::qWaitForWindowExposed(t.janela.get()));
+    t.janela->resize(900, 700);
+    QTRY_COMPARE(t.janela->size(), QSize(719, 480));
+    QVERIFY(t.janela->windowFlags() & Qt::WindowMaximizeButtonHint);
+    t.janela->showMaximized();
+    QTRY_VERIFY(t.janela->width() > 719);
 }
 
 QTEST_MAIN(tst_frm1)
