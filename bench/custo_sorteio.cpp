@@ -1,5 +1,6 @@
 // How long a draw takes as a series fills up: complete series on the real clock and the real
 // generator, the controls in memory, with and without the appends to the results file.
+#include "Dubles.h"
 #include "Medidas.h"
 #include "support/ControlesEmMemoria.h"
 
@@ -18,16 +19,6 @@ using Relogio = std::chrono::steady_clock;
 
 namespace {
 
-struct ArquivosDescartados : platform::Arquivos {
-    bool nomeOcupado(const QString&) override { return false; }
-    bool acrescentarDuravel(const QString&, const QByteArray&) override { return true; }
-};
-
-struct DialogosMudos : platform::Dialogos {
-    int caixaDeMensagem(const QString&, int) override { return RespostaOk; }
-    QString caixaDeEntrada(const QString&) override { return {}; }
-};
-
 struct Marco {
     const char* nome;
     int32_t sorteio; // 1-based draw of the series
@@ -39,7 +30,7 @@ struct Serie {
     GeradorPcg gerador;
     Aleatorio aleatorio{gerador, relogio};
     teste::ControlesEmMemoria controles;
-    DialogosMudos dialogos;
+    bench::DialogosMudos dialogos;
     std::unique_ptr<ArquivoResultados> arquivo;
     std::unique_ptr<MotorSorteio> motor;
 
@@ -82,7 +73,7 @@ double serieCompleta(platform::Arquivos& arquivos, const QString& pasta, int32_t
 
 int main(int argc, char** argv) {
     const bool rapido = argc > 1 && QByteArray(argv[1]) == "--rapido";
-    ArquivosDescartados descartados;
+    bench::ArquivosDescartados descartados;
     platform::ArquivosDoSistema disco;
     QTemporaryDir pasta;
 

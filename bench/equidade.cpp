@@ -2,6 +2,7 @@
 // a simulated clock that starts at a random moment of the day and moves a little at every
 // reading, as a real one does between the steps of a draw.
 #include "ChiQuadrado.h"
+#include "Dubles.h"
 #include "support/ControlesEmMemoria.h"
 
 #include <engine/MotorSorteio.h>
@@ -32,15 +33,6 @@ struct RelogioSimulado : platform::Relogio {
     }
 };
 
-struct ArquivosDescartados : platform::Arquivos {
-    bool nomeOcupado(const QString&) override { return false; }
-    bool acrescentarDuravel(const QString&, const QByteArray&) override { return true; }
-};
-
-struct DialogosMudos : platform::Dialogos {
-    int caixaDeMensagem(const QString&, int) override { return RespostaOk; }
-    QString caixaDeEntrada(const QString&) override { return {}; }
-};
 
 // A fresh program: the generator as it starts, series 1, counters as the start-up sets them.
 struct Programa {
@@ -48,8 +40,8 @@ struct Programa {
     GeradorPcg gerador;
     Aleatorio aleatorio{gerador, relogio};
     teste::ControlesEmMemoria controles;
-    ArquivosDescartados arquivos;
-    DialogosMudos dialogos;
+    bench::ArquivosDescartados arquivos;
+    bench::DialogosMudos dialogos;
     ArquivoResultados arquivo{arquivos, relogio, QStringLiteral("/tmp"), QStringLiteral("/")};
     MotorSorteio motor{Ambiente{controles, aleatorio, relogio, dialogos, arquivo}};
 

@@ -5,30 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 segundos=${1:-20}
-programa=build/src/mainwindow/rodaleque
-[ -x "$programa" ] || { echo "build the program first"; exit 1; }
-
-tela=:$(( 80 + RANDOM % 9 ))
-Xvfb "$tela" -screen 0 1024x600x24 -nolisten tcp &
-xvfb=$!
-pasta=$(mktemp -d)
-trap 'kill $pid $xvfb 2>/dev/null || true; rm -rf "$pasta"' EXIT
-export DISPLAY=$tela
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-cp "$programa" "$pasta/"
-"$pasta/rodaleque" &
-pid=$!
-janela=""
-for _ in $(seq 100); do
-  janela=$(xdotool search --onlyvisible --name RODALEQUE 2>/dev/null | head -n 1) && [ -n "$janela" ] && break
-  sleep 0.1
-done
-xdotool windowfocus --sync "$janela"
-sleep 0.5
-xdotool key --window "$janela" alt+i
-sleep 0.8
-xdotool type --delay 50 99999
-xdotool key Return
+source scripts/xvfb-programa.sh
+informar_participantes 99999
 sleep 1
 
 ticks=$(getconf CLK_TCK)

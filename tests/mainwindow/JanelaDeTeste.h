@@ -5,7 +5,9 @@
 
 #include <mainwindow/frm1.h>
 
+#include <QAbstractButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 
@@ -18,6 +20,19 @@ struct JanelaDeTeste {
         relogio.passoPorLeitura = 0.0004f;
         janela = std::make_unique<janela::frm1>(janela::Plataforma{
             relogio, arquivos, dialogos, abridor, gerador, pasta.path(), QStringLiteral("/")});
+    }
+
+    // Started and on screen, as the operator finds it.
+    bool abrir() {
+        janela->Form_Load();
+        janela->show();
+        return QTest::qWaitForWindowExposed(janela.get());
+    }
+
+    // The operator gives the participant count through the button.
+    void informarParticipantes(const QString& resposta) {
+        dialogos.respostasEntrada << resposta;
+        controle<QAbstractButton>("cmdX")->click();
     }
 
     template <typename T>

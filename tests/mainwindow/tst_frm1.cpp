@@ -172,9 +172,7 @@ void tst_frm1::inicioPreparaAPrimeiraSerie() {
 
 void tst_frm1::bolasECountersGuardamSuasCoresEPintamUmaVezPorQuadro() {
     JanelaDeTeste t;
-    t.janela->Form_Load();
-    t.janela->show();
-    QVERIFY(QTest::qWaitForWindowExposed(t.janela.get()));
+    QVERIFY(t.abrir());
     janela::QuadroDeCaixas* tambor = t.janela->quadro(QStringLiteral("pictGlobo(0)"));
     Bola* bola = t.janela->txtGlobo(4);
     QVERIFY(bola->setBackColor(0x0000FF)); // red
@@ -200,8 +198,7 @@ void tst_frm1::bolasECountersGuardamSuasCoresEPintamUmaVezPorQuadro() {
 void tst_frm1::contadoresGiramDepoisDaContagem() {
     JanelaDeTeste t;
     t.janela->Form_Load();
-    t.dialogos.respostasEntrada << QStringLiteral("50");
-    t.controle<QAbstractButton>("cmdX")->click();
+    t.informarParticipantes(QStringLiteral("50"));
     for (const char* nome : {"sorter", "sorter2", "sorter3", "sorter4", "Timer1"})
         QVERIFY2(t.janela->temporizador(QString::fromLatin1(nome))->isActive(), nome);
     QTRY_VERIFY(!t.janela->txtGlobo(0)->text().isEmpty() &&
@@ -212,11 +209,8 @@ void tst_frm1::contadoresGiramDepoisDaContagem() {
 
 void tst_frm1::caixasDeExibicaoNaoAceitamDigitacao() {
     JanelaDeTeste t;
-    t.janela->Form_Load();
-    t.janela->show();
-    QVERIFY(QTest::qWaitForWindowExposed(t.janela.get()));
-    t.dialogos.respostasEntrada << QStringLiteral("10");
-    t.controle<QAbstractButton>("cmdX")->click();
+    QVERIFY(t.abrir());
+    t.informarParticipantes(QStringLiteral("10"));
     t.controle<QAbstractButton>("cmdSorteio")->click();
 
     auto* txtX = t.controle<QLineEdit>("txtX");
@@ -245,11 +239,8 @@ void tst_frm1::caixasDeExibicaoNaoAceitamDigitacao() {
 
 void tst_frm1::cliqueNasCaixasDevolveOFocoAoSorteio() {
     JanelaDeTeste t;
-    t.janela->Form_Load();
-    t.janela->show();
-    QVERIFY(QTest::qWaitForWindowExposed(t.janela.get()));
-    t.dialogos.respostasEntrada << QStringLiteral("10");
-    t.controle<QAbstractButton>("cmdX")->click();
+    QVERIFY(t.abrir());
+    t.informarParticipantes(QStringLiteral("10"));
     for (const char* nome : {"txtX", "txtPart", "txtBar"}) {
         t.controle<QWidget>("cmdR")->setFocus();
         QTest::mouseClick(t.controle<QWidget>(nome), Qt::LeftButton);
@@ -259,9 +250,7 @@ void tst_frm1::cliqueNasCaixasDevolveOFocoAoSorteio() {
 
 void tst_frm1::serieInteiraComEnter() {
     JanelaDeTeste t;
-    t.janela->Form_Load();
-    t.janela->show();
-    QVERIFY(QTest::qWaitForWindowExposed(t.janela.get()));
+    QVERIFY(t.abrir());
     t.dialogos.respostasEntrada << QStringLiteral("5");
     QTest::keyClick(t.controle<QWidget>("cmdX"), Qt::Key_Return);
     QCOMPARE(t.janela->focusWidget(), t.controle<QWidget>("cmdSorteio"));
