@@ -1,7 +1,6 @@
 #pragma once
 
 #include <limits>
-#include <optional>
 #include <type_traits>
 #include <utility>
 
@@ -23,21 +22,22 @@ template <typename T>
 class Checked {
 public:
     Checked() = default; // a failed step
-    Checked(T value) : value_(std::move(value)) {}
+    Checked(T value) : value_(std::move(value)), ok_(true) {}
 
-    bool ok() const { return value_.has_value(); }
-    const T& operator*() const { return *value_; }
+    bool ok() const { return ok_; }
+    const T& operator*() const { return value_; }
 
     // Runs f on the value, or passes the failure on.
     template <typename F>
     auto then(F&& f) const -> decltype(f(std::declval<const T&>())) {
         if (!ok())
             return {};
-        return f(*value_);
+        return f(value_);
     }
 
 private:
-    std::optional<T> value_;
+    T value_{};
+    bool ok_ = false;
 };
 
 // Makes the step's assignment when its computation did not fail and the result fits the

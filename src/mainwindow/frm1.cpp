@@ -4,6 +4,8 @@
 
 #include <engine/Produto.h>
 
+#include <QIcon>
+#include <QImageReader>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -28,6 +30,18 @@ constexpr Retangulo paineis[] = {
     {7950, 990, 2775, 2205, 0xC8D0D4, 0x000000},    // shp1, behind the series commands
 };
 
+// Qt reads the mask of the icon's palette images but not of its true-colour ones, whose
+// corners would then show black; the palette images of each size make the window's icon.
+QIcon iconeDaJanela() {
+    QIcon icone;
+    QImageReader leitor(QStringLiteral(":/imagens/rodaleque.ico"));
+    for (int i = 0; leitor.jumpToImage(i); ++i) {
+        if (leitor.imageFormat() == QImage::Format_Indexed8)
+            icone.addPixmap(QPixmap::fromImage(leitor.read()));
+    }
+    return icone;
+}
+
 } // namespace
 
 void Superficie::paintEvent(QPaintEvent*) {
@@ -49,7 +63,7 @@ frm1::frm1(Plataforma plataforma)
       painel_(motor_, *this, plataforma.dialogos, plataforma.abridor) {
     setObjectName(QStringLiteral("frm1"));
     setWindowTitle(QStringLiteral(" RODALEQUE"));
-    setWindowIcon(QIcon(QStringLiteral(":/imagens/rodaleque.ico")));
+    setWindowIcon(iconeDaJanela());
     setFixedSize(pixels(larguraDaJanela), pixels(alturaDaJanela));
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX); // maximising stays possible
     QPalette fundo = palette();
