@@ -1,7 +1,6 @@
-// The seven ways an attempt makes a candidate. Each takes a random value u in [0, 1) and
-// gives floor(u * M) + 1: a value made whole by rounding would give number 1 half the
-// chance of the others, and the sum of two uniform values is not uniform, its fractional
-// part is.
+// The seven ways an attempt makes a candidate. Each scales a random value u by M and gives
+// floor(u * M) + 1: a value made whole by rounding would give number 1 half the chance of
+// the others, and the sum of two uniform values is not uniform, its fractional part is.
 #include "Sorteio.h"
 
 #include "Numeros.h"

@@ -9,7 +9,7 @@ namespace rodaleque {
 
 // One press of "&Sortear!": attempts until a candidate in 1..N that is not on the panel
 // comes out, then records it. Every candidate that is accepted is equally likely to be each
-// of the numbers not drawn yet.
+// of the numbers not drawn yet, as far as random values of 24 bits can divide 1..N.
 class Sorteio {
 public:
     explicit Sorteio(MotorSorteio& motor);

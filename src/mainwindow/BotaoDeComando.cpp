@@ -11,8 +11,9 @@ BotaoDeComando::BotaoDeComando(QWidget* pai) : QToolButton(pai) {
 }
 
 void BotaoDeComando::keyPressEvent(QKeyEvent* evento) {
+    // The keypad's Enter comes with the keypad modifier; it presses the button too.
     if ((evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) &&
-        evento->modifiers() == Qt::NoModifier) {
+        (evento->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         click();
         return;
     }

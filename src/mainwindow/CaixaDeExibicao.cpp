@@ -38,9 +38,12 @@ void CaixaDeExibicao::setText(const QString& texto) {
     setCursorPosition(0); // the strip reads from its start
 }
 
-void CaixaDeExibicao::mousePressEvent(QMouseEvent* evento) {
-    QLineEdit::mousePressEvent(evento);
-    Q_EMIT clicada();
+// A click is a left press and release within the box; it comes after the box's own
+// handling, so that a selection the handler makes is the one that stays.
+void CaixaDeExibicao::mouseReleaseEvent(QMouseEvent* evento) {
+    QLineEdit::mouseReleaseEvent(evento);
+    if (evento->button() == Qt::LeftButton && rect().contains(evento->position().toPoint()))
+        Q_EMIT clicada();
 }
 
 void CaixaDeExibicao::keyPressEvent(QKeyEvent* evento) {

@@ -9,9 +9,9 @@
 
 namespace rodaleque::janela {
 
-// A text box the program writes and the operator only reads. Its handlers see each key as
-// the window system reports it (key down: the key code; key press: the character code) and
-// discard it by setting the code to 0.
+// A text box the program writes and the operator only reads. Its handlers see each key
+// twice, as a key (key down) and as the character it types (key press), and discard it by
+// setting the code to 0.
 class CaixaDeExibicao final : public QLineEdit, public CaixaSelecionavel {
     Q_OBJECT
 public:
@@ -39,7 +39,7 @@ Q_SIGNALS:
     void clicada();
 
 protected:
-    void mousePressEvent(QMouseEvent* evento) override;
+    void mouseReleaseEvent(QMouseEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:

@@ -225,6 +225,11 @@ void frm1::montarFerramentas() {
     colocar(*chk1_, 5130, 180, 1365, 255);
     colorir(*chk1_, 0xE0E0E0, 0x000000);
     chk1_->setAutoFillBackground(true);
+    // The sans-serif face runs wider than the Windows one: in its narrow cut the caption
+    // fits the box it was given.
+    QFont estreita = fontePadrao();
+    estreita.setFamily(QStringLiteral("Liberation Sans Narrow"));
+    chk1_->setFont(estreita);
     cmdAnimar_ = criarBotao(pctFerramentas_,
                             {"cmdAnimar", 0, 0, 1245, 555, "A&nimar", 0xE0E0E0, 8.25,
                              ":/imagens/animar.gif",

@@ -126,12 +126,16 @@ QuadroDeCaixas* frm1::quadro(const QString& nome) {
 }
 
 // Not resizable by dragging: any size but the built one or a maximised window snaps back.
+// A window manager may send the new size of a maximise before the new state, so the size
+// is judged a moment later.
 void frm1::resizeEvent(QResizeEvent* evento) {
     QWidget::resizeEvent(evento);
-    const QSize construido(pixels(larguraDaJanela), pixels(alturaDaJanela));
-    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) &&
-        evento->size() != construido)
-        resize(construido);
+    QTimer::singleShot(50, this, [this] {
+        const QSize construido(pixels(larguraDaJanela), pixels(alturaDaJanela));
+        if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) &&
+            size() != construido)
+            resize(construido);
+    });
 }
 
 void frm1::aoQuadro() {

@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
     janela::frm1 janela({relogio, arquivos, dialogos, abridor, gerador,
                          platform::Programa::pasta(), platform::Programa::separador()});
 
+    dialogos.definirJanela(&janela);
     janela.Form_Load();
     janela.move(janela.screen()->availableGeometry().center() - janela.rect().center());
     janela.show();

@@ -13,6 +13,9 @@ class DialogosQt final : public Dialogos {
 public:
     DialogosQt(QWidget* janela, QString titulo);
 
+    // The boxes belong to the main window, which is made after them.
+    void definirJanela(QWidget* janela) { janela_ = janela; }
+
     int caixaDeMensagem(const QString& prompt, int botoes) override;
     QString caixaDeEntrada(const QString& prompt) override;
 
