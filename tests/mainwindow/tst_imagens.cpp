@@ -5,7 +5,6 @@
 #include <QImageReader>
 #include <QSet>
 #include <QSize>
-#include <QtEndian>
 #include <QtTest>
 
 namespace {
@@ -28,13 +27,16 @@ QByteArray conteudo(const QString& caminho) {
     return f.readAll();
 }
 
-quint16 u16(const QByteArray& d, qsizetype em) {
-    return qFromLittleEndian<quint16>(d.constData() + em);
+// Little-endian fields of the file, byte by byte (and so never read past its end).
+quint32 campo(const QByteArray& d, qsizetype em, int bytes) {
+    quint32 valor = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        valor = (valor << 8) | quint8(d.at(em + i));
+    return valor;
 }
 
-quint32 u32(const QByteArray& d, qsizetype em) {
-    return qFromLittleEndian<quint32>(d.constData() + em);
-}
+quint16 u16(const QByteArray& d, qsizetype em) { return quint16(campo(d, em, 2)); }
+quint32 u32(const QByteArray& d, qsizetype em) { return campo(d, em, 4); }
 
 const QString icone = QStringLiteral(":/imagens/rodaleque.ico");
 
