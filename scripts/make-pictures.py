@@ -55,9 +55,9 @@ def sphere(cx, cy, r, base, shine=0.85):
         nx, ny = (x - cx) / r, (y - cy) / r
         nz = math.sqrt(max(0.0, 1.0 - nx * nx - ny * ny))
         diffuse = max(0.0, nx * lx + ny * ly + nz * lz)
-        spec = max(0.0, nx * hx + ny * hy + nz * hz) ** 24 * shine
+        brilho = max(0.0, nx * hx + ny * hy + nz * hz) ** 24 * shine
         c = tuple(base[i] * (0.38 + 0.72 * diffuse) for i in range(3))
-        return mix(c, (255, 255, 255), min(1.0, spec))
+        return mix(c, (255, 255, 255), min(1.0, brilho))
     return paint
 
 
