@@ -38,10 +38,7 @@ struct Serie {
         arquivo = std::make_unique<ArquivoResultados>(arquivos, relogio, pasta, QStringLiteral("/"));
         motor = std::make_unique<MotorSorteio>(
             Ambiente{controles, aleatorio, relogio, dialogos, *arquivo});
-        motor->estado().nSerie = 1;
-        motor->NovaSerie();
-        motor->estado().Giro1 = 1;
-        motor->estado().Seletor = 1;
+        motor->iniciar();
         motor->estado().nParticipantes = n;
         motor->estado().Giro2 = n;
     }

@@ -48,10 +48,7 @@ struct Programa {
     Programa(std::mt19937_64& acaso, int32_t n) {
         relogio.passos = &acaso;
         relogio.agoraEmSegundos = std::uniform_real_distribution<double>(0, 86400)(acaso);
-        motor.estado().nSerie = 1;
-        motor.NovaSerie();
-        motor.estado().Giro1 = 1;
-        motor.estado().Seletor = 1;
+        motor.iniciar();
         motor.estado().nParticipantes = n;
         motor.estado().Giro2 = n;
     }

@@ -29,6 +29,9 @@ public:
     const EstadoSorteio& estado() const { return estado_; }
     const RegistroDoPainel& registro() const { return registro_; }
 
+    // The state's first values and the first series, as the program starts.
+    void iniciar();
+
     // Clears the state and the window for a new series; does nothing while a series runs.
     void NovaSerie();
 

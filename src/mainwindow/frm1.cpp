@@ -86,17 +86,7 @@ frm1::frm1(Plataforma plataforma)
 }
 
 void frm1::Form_Load() {
-    EstadoSorteio& e = motor_.estado();
-    e.ConfirmaSaida = 1;
-    e.nSerie = 1;
-    motor_.NovaSerie();
-    e.Giro1 = 1;
-    e.Giro2 = 1;
-    e.Seletor = 1;
-    e.BolaCor = 0;
-    e.CorR = 30;
-    e.CorG = 205;
-    e.CorB = 0;
+    motor_.iniciar();
     Code0_->hide(); // the rain's template column, never shown itself
 }
 

@@ -18,12 +18,7 @@ struct MotorDeTeste {
           aleatorio(gerador, relogio),
           arquivo(arquivos, relogio, pasta, QStringLiteral("/")),
           motor(Ambiente{controles, aleatorio, relogio, dialogos, arquivo}) {
-        estado().ConfirmaSaida = 1;
-        estado().nSerie = 1;
-        motor.NovaSerie();
-        estado().Giro1 = 1;
-        estado().Giro2 = 1;
-        estado().Seletor = 1;
+        motor.iniciar();
     }
 
     EstadoSorteio& estado() { return motor.estado(); }
