@@ -8,6 +8,7 @@ namespace rodaleque::bench {
 // For measuring the draw alone: appends that cost nothing, boxes that nobody answers.
 struct ArquivosDescartados : platform::Arquivos {
     bool nomeOcupado(const QString&) override { return false; }
+    Criacao criarDuravel(const QString&, const QByteArray&) override { return Criacao::Gravado; }
     bool acrescentarDuravel(const QString&, const QByteArray&) override { return true; }
 };
 

@@ -3,6 +3,7 @@
 #include "Dubles.h"
 #include "Medidas.h"
 #include "support/ControlesEmMemoria.h"
+#include "support/PlataformaDeTeste.h"
 
 #include <engine/MotorSorteio.h>
 #include <platform/Arquivos.h>
@@ -31,11 +32,13 @@ struct Serie {
     Aleatorio aleatorio{gerador, relogio};
     teste::ControlesEmMemoria controles;
     bench::DialogosMudos dialogos;
+    std::unique_ptr<teste::PastaFixa> pasta;
     std::unique_ptr<ArquivoResultados> arquivo;
     std::unique_ptr<MotorSorteio> motor;
 
-    Serie(platform::Arquivos& arquivos, const QString& pasta, int32_t n) {
-        arquivo = std::make_unique<ArquivoResultados>(arquivos, relogio, pasta, QStringLiteral("/"));
+    Serie(platform::Arquivos& arquivos, const QString& pastaDosArquivos, int32_t n) {
+        pasta = std::make_unique<teste::PastaFixa>(pastaDosArquivos);
+        arquivo = std::make_unique<ArquivoResultados>(arquivos, relogio, *pasta, QStringLiteral("/"));
         motor = std::make_unique<MotorSorteio>(
             Ambiente{controles, aleatorio, relogio, dialogos, *arquivo});
         motor->iniciar();

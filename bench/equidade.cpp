@@ -4,6 +4,7 @@
 #include "ChiQuadrado.h"
 #include "Dubles.h"
 #include "support/ControlesEmMemoria.h"
+#include "support/PlataformaDeTeste.h"
 
 #include <engine/MotorSorteio.h>
 #include <platform/Arquivos.h>
@@ -42,7 +43,8 @@ struct Programa {
     teste::ControlesEmMemoria controles;
     bench::ArquivosDescartados arquivos;
     bench::DialogosMudos dialogos;
-    ArquivoResultados arquivo{arquivos, relogio, QStringLiteral("/tmp"), QStringLiteral("/")};
+    teste::PastaFixa pasta{QStringLiteral("/tmp")};
+    ArquivoResultados arquivo{arquivos, relogio, pasta, QStringLiteral("/")};
     MotorSorteio motor{Ambiente{controles, aleatorio, relogio, dialogos, arquivo}};
 
     Programa(std::mt19937_64& acaso, int32_t n) {

@@ -45,8 +45,12 @@ int main(int argc, char** argv) {
     teste::DialogosRoteirizados dialogos;
     teste::AbridorDeTeste abridor;
     teste::GeradorRoteirizado gerador;
-    janela::frm1 janela({relogio, arquivos, dialogos, abridor, gerador, pasta.path(),
-                         QStringLiteral("/")});
+    teste::EntropiaRoteirizada entropia;
+    teste::PastaFixa pastaDeResultados{pasta.path()};
+    teste::JanelasDeTeste janelas;
+    teste::InstanciaDeTeste instancia;
+    janela::frm1 janela({relogio, arquivos, dialogos, abridor, gerador, entropia,
+                         pastaDeResultados, QStringLiteral("/"), janelas, instancia});
     janela.Form_Load();
     dialogos.respostasEntrada << QStringLiteral("99999");
     janela.painel().cmdX_Click();

@@ -8,12 +8,16 @@ namespace rodaleque {
 using numeros::text;
 
 ArquivoResultados::ArquivoResultados(platform::Arquivos& arquivos, platform::Relogio& relogio,
-                                     QString pasta, QString separador)
-    : arquivos_(arquivos), relogio_(relogio),
-      pastaComSeparador_(pasta.endsWith(separador) ? pasta : pasta + separador) {}
+                                     platform::PastaDeResultados& pasta, QString separador)
+    : arquivos_(arquivos), relogio_(relogio), pasta_(pasta), separador_(std::move(separador)) {}
 
-QString ArquivoResultados::caminho(int32_t nSerie) {
-    QString nome = pastaComSeparador_ + QStringLiteral("sn.") + text(nSerie) + u'[';
+QString ArquivoResultados::pastaComSeparador() {
+    const QString pasta = pasta_.pasta();
+    return pasta.endsWith(separador_) ? pasta : pasta + separador_;
+}
+
+QString ArquivoResultados::caminho(const QString& pastaComSeparador, int32_t nSerie) {
+    QString nome = pastaComSeparador + QStringLiteral("sn.") + text(nSerie) + u'[';
     nome += text(relogio_.agora().dia) + u'-';
     nome += text(relogio_.agora().mes) + u']';
     nome += text(relogio_.agora().hora) + u'h';
@@ -23,11 +27,12 @@ QString ArquivoResultados::caminho(int32_t nSerie) {
 }
 
 bool ArquivoResultados::nomear(int32_t& nSerie, QString& arquivo) {
-    arquivo = caminho(nSerie);
+    const QString pasta = pastaComSeparador();
+    arquivo = caminho(pasta, nSerie);
     while (arquivos_.nomeOcupado(arquivo)) {
         if (!assign(nSerie, checkedAdd(nSerie, 1)))
             return false;
-        arquivo = caminho(nSerie);
+        arquivo = caminho(pasta, nSerie);
     }
     return true;
 }

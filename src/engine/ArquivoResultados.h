@@ -1,6 +1,7 @@
 #pragma once
 
 #include <platform/Arquivos.h>
+#include <platform/Programa.h>
 #include <platform/Relogio.h>
 
 #include <QString>
@@ -13,12 +14,12 @@ namespace rodaleque {
 // lasting copy of a public draw; the program writes it and never reads it back.
 class ArquivoResultados {
 public:
-    ArquivoResultados(platform::Arquivos& arquivos, platform::Relogio& relogio, QString pasta,
-                      QString separador);
+    ArquivoResultados(platform::Arquivos& arquivos, platform::Relogio& relogio,
+                      platform::PastaDeResultados& pasta, QString separador);
 
     // The path for series nSerie, from separate readings of the clock:
     // <folder><sep>sn.<series>[<day>-<month>]<hour>h<minute>min<second>.txt
-    QString caminho(int32_t nSerie);
+    QString caminho(int32_t nSerie) { return caminho(pastaComSeparador(), nSerie); }
 
     // Names the file of a new series. A name that is already taken would mix two series in
     // one record, so the series number goes up until the name is free; earlier files are
@@ -29,9 +30,14 @@ public:
     bool gravar(const QString& arquivo, int32_t n);
 
 private:
+    // The folder is asked for at each set-up: it may have become writable, or stopped being so.
+    QString pastaComSeparador();
+    QString caminho(const QString& pastaComSeparador, int32_t nSerie);
+
     platform::Arquivos& arquivos_;
     platform::Relogio& relogio_;
-    QString pastaComSeparador_;
+    platform::PastaDeResultados& pasta_;
+    QString separador_;
 };
 
 } // namespace rodaleque

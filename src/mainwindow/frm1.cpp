@@ -57,7 +57,7 @@ void Superficie::paintEvent(QPaintEvent*) {
 
 frm1::frm1(Plataforma plataforma)
     : aleatorio_(plataforma.gerador, plataforma.relogio),
-      arquivo_(plataforma.arquivos, plataforma.relogio, plataforma.pastaDoPrograma,
+      arquivo_(plataforma.arquivos, plataforma.relogio, plataforma.pastaDeResultados,
                plataforma.separador),
       motor_(Ambiente{*this, aleatorio_, plataforma.relogio, plataforma.dialogos, arquivo_}),
       painel_(motor_, *this, plataforma.dialogos, plataforma.abridor) {

@@ -14,6 +14,10 @@
 #include <platform/Abridor.h>
 #include <platform/Arquivos.h>
 #include <platform/Dialogos.h>
+#include <platform/Entropia.h>
+#include <platform/InstanciaUnica.h>
+#include <platform/Janelas.h>
+#include <platform/Programa.h>
 #include <platform/Relogio.h>
 
 #include <QCheckBox>
@@ -33,8 +37,11 @@ struct Plataforma {
     platform::Dialogos& dialogos;
     platform::AbridorDeArquivos& abridor;
     Gerador& gerador;
-    QString pastaDoPrograma;
+    platform::Entropia& entropia;
+    platform::PastaDeResultados& pastaDeResultados;
     QString separador;
+    platform::Janelas& janelas;
+    platform::InstanciaUnica& instancia;
 };
 
 // The black surface that holds every control; it paints the light panels behind them.

@@ -5,6 +5,9 @@
 #include <engine/Produto.h>
 #include <platform/Abridor.h>
 #include <platform/Arquivos.h>
+#include <platform/Entropia.h>
+#include <platform/InstanciaUnica.h>
+#include <platform/Janelas.h>
 #include <platform/Programa.h>
 #include <platform/Relogio.h>
 #include <platform/gui/DialogosQt.h>
@@ -27,8 +30,14 @@ int main(int argc, char** argv) {
     platform::DialogosQt dialogos(nullptr, produto::nome());
     platform::AbridorDoSistema abridor;
     GeradorPcg gerador;
-    janela::frm1 janela({relogio, arquivos, dialogos, abridor, gerador,
-                         platform::Programa::pasta(), platform::Programa::separador()});
+    platform::EntropiaDoSistema entropia;
+    platform::PastaDeResultadosDoSistema pastaDeResultados;
+    platform::JanelasDoSistema janelas;
+    const std::unique_ptr<platform::InstanciaUnica> instancia =
+        platform::criarInstanciaUnica(produto::nome());
+    janela::frm1 janela({relogio, arquivos, dialogos, abridor, gerador, entropia,
+                         pastaDeResultados, platform::Programa::separador(), janelas,
+                         *instancia});
 
     dialogos.definirJanela(&janela);
     janela.Form_Load();

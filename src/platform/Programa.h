@@ -12,4 +12,18 @@ struct Programa {
     static QString separador();
 };
 
+// The folder that receives the results files, asked again at every series set-up.
+class PastaDeResultados {
+public:
+    virtual ~PastaDeResultados() = default;
+    virtual QString pasta() = 0;
+};
+
+// The program's own folder while it can be written there (a copied, portable program);
+// otherwise, as when installed, the folder Rodaleque in the user's documents, made if needed.
+class PastaDeResultadosDoSistema final : public PastaDeResultados {
+public:
+    QString pasta() override;
+};
+
 } // namespace rodaleque::platform

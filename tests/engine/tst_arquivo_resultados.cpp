@@ -14,19 +14,23 @@ using namespace rodaleque::teste;
 TEST(CaminhoDoArquivo, NomeComSerieDataEHoraSemZerosAEsquerda) {
     ArquivosEmMemoria arquivos;
     RelogioFixo relogio;
-    ArquivoResultados windows(arquivos, relogio, QStringLiteral("D:\\Eventos"), QStringLiteral("\\"));
+    PastaFixa pastaDeWindows{QStringLiteral("D:\\Eventos")};
+    ArquivoResultados windows(arquivos, relogio, pastaDeWindows, QStringLiteral("\\"));
     EXPECT_EQ(windows.caminho(1), QStringLiteral("D:\\Eventos\\sn.1[7-7]14h5min9.txt"));
     // Day, month, hour, minute and second are five separate readings of the clock.
     EXPECT_EQ(relogio.leiturasDeData, 5);
 
     relogio.data = {2027, 1, 1, 9, 3, 4};
-    ArquivoResultados raizWindows(arquivos, relogio, QStringLiteral("C:\\"), QStringLiteral("\\"));
+    PastaFixa pastaDeRaizWindows{QStringLiteral("C:\\")};
+    ArquivoResultados raizWindows(arquivos, relogio, pastaDeRaizWindows, QStringLiteral("\\"));
     EXPECT_EQ(raizWindows.caminho(12), QStringLiteral("C:\\sn.12[1-1]9h3min4.txt"));
-    ArquivoResultados raiz(arquivos, relogio, QStringLiteral("/"), QStringLiteral("/"));
+    PastaFixa pastaDeRaiz{QStringLiteral("/")};
+    ArquivoResultados raiz(arquivos, relogio, pastaDeRaiz, QStringLiteral("/"));
     EXPECT_EQ(raiz.caminho(12), QStringLiteral("/sn.12[1-1]9h3min4.txt"));
 
     relogio.data = {2027, 12, 31, 23, 59, 0};
-    ArquivoResultados pasta(arquivos, relogio, QStringLiteral("/opt/sorteio"), QStringLiteral("/"));
+    PastaFixa pastaDePasta{QStringLiteral("/opt/sorteio")};
+    ArquivoResultados pasta(arquivos, relogio, pastaDePasta, QStringLiteral("/"));
     EXPECT_EQ(pasta.caminho(3), QStringLiteral("/opt/sorteio/sn.3[31-12]23h59min0.txt"));
 }
 
@@ -35,7 +39,8 @@ TEST(GravacaoDoArquivo, UmaLinhaPorNumeroComCrLfNoDisco) {
     ASSERT_TRUE(pasta.isValid());
     platform::ArquivosDoSistema disco;
     RelogioFixo relogio;
-    ArquivoResultados arquivo(disco, relogio, pasta.path(), QStringLiteral("/"));
+    PastaFixa pastaDeArquivo{pasta.path()};
+    ArquivoResultados arquivo(disco, relogio, pastaDeArquivo, QStringLiteral("/"));
     int32_t serie = 1;
     QString caminho;
     ASSERT_TRUE(arquivo.nomear(serie, caminho));
@@ -54,7 +59,8 @@ TEST(GravacaoDoArquivo, NomeOcupadoNoDiscoPorArquivoOuPastaNaoEUsado) {
     ASSERT_TRUE(pasta.isValid());
     platform::ArquivosDoSistema disco;
     RelogioFixo relogio;
-    ArquivoResultados arquivo(disco, relogio, pasta.path(), QStringLiteral("/"));
+    PastaFixa pastaDeArquivo{pasta.path()};
+    ArquivoResultados arquivo(disco, relogio, pastaDeArquivo, QStringLiteral("/"));
     int32_t serie = 1;
     QString primeiro;
     ASSERT_TRUE(arquivo.nomear(serie, primeiro));

@@ -18,8 +18,9 @@ namespace rodaleque::teste {
 struct JanelaDeTeste {
     JanelaDeTeste() {
         relogio.passoPorLeitura = 0.0004f;
-        janela = std::make_unique<janela::frm1>(janela::Plataforma{
-            relogio, arquivos, dialogos, abridor, gerador, pasta.path(), QStringLiteral("/")});
+        janela = std::make_unique<janela::frm1>(
+            janela::Plataforma{relogio, arquivos, dialogos, abridor, gerador, entropia,
+                               pastaDeResultados, QStringLiteral("/"), janelas, instancia});
     }
 
     // Started and on screen, as the operator finds it.
@@ -41,11 +42,15 @@ struct JanelaDeTeste {
     }
 
     QTemporaryDir pasta;
+    PastaFixa pastaDeResultados{pasta.path()};
     RelogioFixo relogio;
     platform::ArquivosDoSistema arquivos;
     DialogosRoteirizados dialogos;
     AbridorDeTeste abridor;
     GeradorPcg gerador;
+    EntropiaRoteirizada entropia;
+    JanelasDeTeste janelas;
+    InstanciaDeTeste instancia;
     std::unique_ptr<janela::frm1> janela;
 };
 

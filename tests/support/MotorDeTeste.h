@@ -13,9 +13,10 @@ namespace rodaleque::teste {
 // start-up leaves it: series 1, counters and selector at 1, the first series prepared.
 // With a scripted generator a test chooses every random value; otherwise PCG32 runs.
 struct MotorDeTeste {
-    explicit MotorDeTeste(bool roteirizado = true, QString pasta = QStringLiteral("/eventos"))
+    explicit MotorDeTeste(bool roteirizado = true, QString pastaDosArquivos = QStringLiteral("/eventos"))
         : gerador(roteirizado ? static_cast<Gerador&>(roteiro) : pcg),
           aleatorio(gerador, relogio),
+          pasta(std::move(pastaDosArquivos)),
           arquivo(arquivos, relogio, pasta, QStringLiteral("/")),
           motor(Ambiente{controles, aleatorio, relogio, dialogos, arquivo}) {
         motor.iniciar();
@@ -39,6 +40,7 @@ struct MotorDeTeste {
     Gerador& gerador;
     Aleatorio aleatorio;
     ArquivosEmMemoria arquivos;
+    PastaFixa pasta;
     DialogosRoteirizados dialogos;
     ArquivoResultados arquivo;
     MotorSorteio motor;

@@ -3,6 +3,10 @@
 #include <engine/Gerador.h>
 #include <platform/Arquivos.h>
 #include <platform/Dialogos.h>
+#include <platform/Entropia.h>
+#include <platform/InstanciaUnica.h>
+#include <platform/Janelas.h>
+#include <platform/Programa.h>
 #include <platform/Relogio.h>
 
 #include <QByteArray>
@@ -11,6 +15,8 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace rodaleque::teste {
@@ -63,6 +69,11 @@ struct ArquivosEmMemoria : platform::Arquivos {
     bool nomeOcupado(const QString& caminho) override {
         return conteudo.contains(caminho) || pastas.contains(caminho);
     }
+    Criacao criarDuravel(const QString& caminho, const QByteArray& bytes) override {
+        if (nomeOcupado(caminho))
+            return Criacao::NomeOcupado;
+        return acrescentarDuravel(caminho, bytes) ? Criacao::Gravado : Criacao::Falhou;
+    }
     bool acrescentarDuravel(const QString& caminho, const QByteArray& bytes) override {
         if (falharAcrescimos || pastas.contains(caminho))
             return false;
@@ -72,6 +83,51 @@ struct ArquivosEmMemoria : platform::Arquivos {
     QMap<QString, QByteArray> conteudo;
     QSet<QString> pastas;
     bool falharAcrescimos = false;
+};
+
+// The results folder, always the same one.
+struct PastaFixa : platform::PastaDeResultados {
+    explicit PastaFixa(QString p) : caminho(std::move(p)) {}
+    QString pasta() override { return caminho; }
+    QString caminho;
+};
+
+// Entropy that a test scripts: the values given, in order, then failures.
+struct EntropiaRoteirizada : platform::Entropia {
+    std::optional<uint64_t> ler64() override {
+        ++leituras;
+        if (valores.empty())
+            return std::nullopt;
+        const uint64_t v = valores.front();
+        valores.pop_front();
+        return v;
+    }
+    std::deque<uint64_t> valores;
+    int leituras = 0;
+};
+
+// The window system's calls, noted instead of made; the pauses are noted and, when a test
+// wants to see time pass, also slept.
+struct JanelasDeTeste : platform::Janelas {
+    void SetWindowPos(QWidget&, bool acima) override { chamadasAcima.push_back(acima); }
+    void Sleep(int ms) override {
+        pausas.push_back(ms);
+        if (aoPausar)
+            aoPausar(ms);
+    }
+    std::vector<bool> chamadasAcima;
+    std::vector<int> pausas;
+    std::function<void(int)> aoPausar;
+};
+
+// Another copy running, or not, as the test says; notes what this copy asks of it.
+struct InstanciaDeTeste : platform::InstanciaUnica {
+    bool outraCopiaRodando() override { return outraCopia; }
+    void chamarPrimeiraCopia(const QString& titulo) override { chamadas.append(titulo); }
+    void aoSerChamada(AoSerChamada f) override { aoSerChamada_ = std::move(f); }
+    bool outraCopia = false;
+    QStringList chamadas;
+    AoSerChamada aoSerChamada_;
 };
 
 // Answers message and input boxes from a script, and notes what was asked.

@@ -77,12 +77,13 @@ bool escreverTudo(int fd, const char* dados, qsizetype tamanho) {
 struct Aberto {
     int fd = -1;
     bool criado = false;
+    bool ocupado = false; // a new file was wanted and the name was taken
 };
 
 // Opens for appending and tells whether this very call created the file, which decides how a
-// failed append is undone. O_EXCL first; if the name exists, open it without O_CREAT. The name
-// can vanish between the two, hence the short retry.
-Aberto abrirParaAcrescentar(const QByteArray& nome) {
+// failed append is undone. O_EXCL first; if the name exists, open it without O_CREAT (unless
+// only a new file will do). The name can vanish between the two, hence the short retry.
+Aberto abrirParaAcrescentar(const QByteArray& nome, bool soNovo) {
     const int base = O_WRONLY | O_APPEND | O_CLOEXEC;
     for (int tentativa = 0; tentativa < 3; ++tentativa) {
         int fd;
@@ -93,6 +94,8 @@ Aberto abrirParaAcrescentar(const QByteArray& nome) {
             return {fd, true};
         if (errno != EEXIST)
             return {};
+        if (soNovo)
+            return {-1, false, true};
         do {
             fd = open(nome.constData(), base);
         } while (fd < 0 && errno == EINTR);
@@ -148,22 +151,26 @@ bool ArquivosDoSistema::nomeOcupado(const QString& caminho) {
     return lstat(QFile::encodeName(caminho).constData(), &st) == 0;
 }
 
-bool ArquivosDoSistema::acrescentarDuravel(const QString& caminho, const QByteArray& bytes) {
+namespace {
+
+Arquivos::Criacao gravarDuravel(const QString& caminho, const QByteArray& bytes, bool soNovo) {
     ignorarSinalDeTamanho();
 
     const QByteArray nome = QFile::encodeName(caminho);
     if (nome.isEmpty())
-        return false;
+        return Arquivos::Criacao::Falhou;
 
-    const Aberto aberto = abrirParaAcrescentar(nome);
+    const Aberto aberto = abrirParaAcrescentar(nome, soNovo);
+    if (aberto.ocupado)
+        return Arquivos::Criacao::NomeOcupado;
     if (aberto.fd < 0)
-        return false;
+        return Arquivos::Criacao::Falhou;
 
     struct stat st {};
     if (fstat(aberto.fd, &st) != 0) {
         desfazer(nome, aberto.fd, aberto, 0, false);
         close(aberto.fd);
-        return false;
+        return Arquivos::Criacao::Falhou;
     }
     const off_t tamanhoAntes = st.st_size;
     const bool regular = S_ISREG(st.st_mode);
@@ -176,14 +183,25 @@ bool ArquivosDoSistema::acrescentarDuravel(const QString& caminho, const QByteAr
     if (!gravado) {
         desfazer(nome, aberto.fd, aberto, tamanhoAntes, regular);
         close(aberto.fd);
-        return false;
+        return Arquivos::Criacao::Falhou;
     }
 
     if (close(aberto.fd) != 0) {
         desfazer(nome, -1, aberto, tamanhoAntes, regular);
-        return false;
+        return Arquivos::Criacao::Falhou;
     }
-    return true;
+    return Arquivos::Criacao::Gravado;
+}
+
+} // namespace
+
+Arquivos::Criacao ArquivosDoSistema::criarDuravel(const QString& caminho,
+                                                  const QByteArray& bytes) {
+    return gravarDuravel(caminho, bytes, true);
+}
+
+bool ArquivosDoSistema::acrescentarDuravel(const QString& caminho, const QByteArray& bytes) {
+    return gravarDuravel(caminho, bytes, false) == Criacao::Gravado;
 }
 
 } // namespace rodaleque::platform

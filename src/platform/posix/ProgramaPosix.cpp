@@ -1,7 +1,13 @@
 #include "platform/Programa.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace rodaleque::platform {
 
@@ -18,6 +24,22 @@ QString Programa::pasta() {
 
 QString Programa::separador() {
     return QStringLiteral("/");
+}
+
+QString PastaDeResultadosDoSistema::pasta() {
+    // Asked as the effective user, who is the one that will create the files. A folder that is
+    // there but cannot be written (an installed program) sends the files to the documents.
+    const QString programa = Programa::pasta();
+    if (!programa.isEmpty() &&
+        faccessat(AT_FDCWD, QFile::encodeName(programa).constData(), W_OK | X_OK, AT_EACCESS) == 0)
+        return programa;
+    QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documentos.isEmpty())
+        documentos = QDir::homePath();
+    const QString pasta = documentos + QStringLiteral("/Rodaleque");
+    // If it cannot be made either, the first append there fails and the operator is told.
+    QDir().mkpath(pasta);
+    return pasta;
 }
 
 } // namespace rodaleque::platform

@@ -1,0 +1,26 @@
+#pragma once
+
+class QWidget;
+
+namespace rodaleque::platform {
+
+// What the program asks of the window system beyond its widgets. Tests answer with their own.
+class Janelas {
+public:
+    virtual ~Janelas() = default;
+
+    // SetWindowPos with topmost (or not topmost), keeping position and size: the window stays
+    // above all others, or goes back to normal stacking, without being hidden or re-created.
+    virtual void SetWindowPos(QWidget& janela, bool acimaDeTodas) = 0;
+
+    // Blocks the window thread for that many milliseconds; no event is handled meanwhile.
+    virtual void Sleep(int milissegundos) = 0;
+};
+
+class JanelasDoSistema final : public Janelas {
+public:
+    void SetWindowPos(QWidget& janela, bool acimaDeTodas) override;
+    void Sleep(int milissegundos) override;
+};
+
+} // namespace rodaleque::platform
