@@ -1,29 +1,22 @@
-# Sourced by the scripts that drive the real program: starts an Xvfb of its own and a copy of
-# the program in a scratch folder (its results files go next to the executable), waits for
-# the window and enters a participant count with the keyboard, as an operator would.
+# Sourced by the scripts that drive the real program: starts an X server of its own with a
+# window manager, and a copy of the program in a scratch folder (its results files go next to
+# the executable), waits for the window and offers entering a participant count with the
+# keyboard, as an operator would.
 # Sets: pid (the program), janela (its window), pasta (the scratch folder).
 programa=build/src/mainwindow/rodaleque
 [ -x "$programa" ] || { echo "build the program first (scripts/run.sh)"; exit 1; }
+source scripts/servidor-x.sh
+iniciar_servidor_x "${TELA:-1280x1024}"
 
-tela=:$(( 80 + RANDOM % 19 ))
-Xvfb "$tela" -screen 0 1024x600x24 -nolisten tcp &
-xvfb=$!
-pasta=$(mktemp -d)
-pid=""
-trap 'kill $pid $xvfb 2>/dev/null || true; rm -rf "$pasta"' EXIT
-export DISPLAY=$tela
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-
+pasta="$servidor_x_pasta/programa"
+mkdir "$pasta"
 cp "$programa" "$pasta/"
 "$pasta/rodaleque" &
 pid=$!
-janela=""
-for _ in $(seq 100); do
-  janela=$(xdotool search --onlyvisible --name RODALEQUE 2>/dev/null | head -n 1) && [ -n "$janela" ] && break
-  sleep 0.1
-done
+servidor_x_pids=("$pid" "${servidor_x_pids[@]}")
+janela=$(xdotool search --sync --onlyvisible --name ' Rodaleque - ' 2>/dev/null | head -n 1)
 [ -n "$janela" ] || { echo "the window did not appear"; exit 1; }
-xdotool windowfocus --sync "$janela"
+xdotool windowactivate --sync "$janela" 2>/dev/null || xdotool windowfocus --sync "$janela"
 sleep 0.5
 
 informar_participantes() {

@@ -1,0 +1,41 @@
+# Sourced by the scripts and end-to-end tests that drive the real program: an X server and a
+# window manager of their own, and a private runtime folder, so that nothing collides with
+# another test, a desktop session or a copy of the program the user runs.
+#   iniciar_servidor_x [WIDTHxHEIGHT]   sets DISPLAY, XDG_RUNTIME_DIR, servidor_x_pasta
+#   parar_servidor_x                    runs on exit too: stops everything started here
+servidor_x_pids=()
+servidor_x_pasta=""
+
+parar_servidor_x() {
+  local p
+  for p in "${servidor_x_pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  for p in "${servidor_x_pids[@]}"; do wait "$p" 2>/dev/null || true; done
+  servidor_x_pids=()
+  [ -n "$servidor_x_pasta" ] && rm -rf "$servidor_x_pasta"
+  servidor_x_pasta=""
+}
+
+iniciar_servidor_x() {
+  local tamanho=${1:-1280x1024}
+  servidor_x_pasta=$(mktemp -d)
+  trap parar_servidor_x EXIT
+  # -displayfd: Xvfb picks a free display itself and writes its number once it listens.
+  Xvfb -displayfd 3 -screen 0 "${tamanho}x24" -nolisten tcp -noreset \
+    3>"$servidor_x_pasta/display" 2>"$servidor_x_pasta/xvfb.log" &
+  servidor_x_pids+=($!)
+  local _
+  for _ in $(seq 200); do [ -s "$servidor_x_pasta/display" ] && break; sleep 0.05; done
+  [ -s "$servidor_x_pasta/display" ] || { echo "Xvfb did not start"; cat "$servidor_x_pasta/xvfb.log"; return 1; }
+  export DISPLAY=":$(head -n 1 "$servidor_x_pasta/display")"
+  mkdir -m 700 "$servidor_x_pasta/run"
+  export XDG_RUNTIME_DIR="$servidor_x_pasta/run"
+  unset QT_QPA_PLATFORM
+  openbox --sm-disable >"$servidor_x_pasta/openbox.log" 2>&1 &
+  servidor_x_pids+=($!)
+  # The window manager is ready once it has announced itself on the root window.
+  for _ in $(seq 200); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.05
+  done
+  echo "openbox did not start"; cat "$servidor_x_pasta/openbox.log"; return 1
+}
