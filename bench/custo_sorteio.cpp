@@ -29,7 +29,8 @@ struct Marco {
 struct Serie {
     platform::RelogioDoSistema relogio;
     GeradorPcg gerador;
-    Aleatorio aleatorio{gerador, relogio};
+    platform::EntropiaDoSistema entropia;
+    Aleatorio aleatorio{gerador, relogio, entropia};
     teste::ControlesEmMemoria controles;
     bench::DialogosMudos dialogos;
     std::unique_ptr<teste::PastaFixa> pasta;

@@ -39,7 +39,8 @@ struct RelogioSimulado : platform::Relogio {
 struct Programa {
     RelogioSimulado relogio;
     GeradorPcg gerador;
-    Aleatorio aleatorio{gerador, relogio};
+    platform::EntropiaDoSistema entropia;
+    Aleatorio aleatorio{gerador, relogio, entropia};
     teste::ControlesEmMemoria controles;
     bench::ArquivosDescartados arquivos;
     bench::DialogosMudos dialogos;

@@ -4,6 +4,18 @@
 
 namespace rodaleque {
 
+void Aleatorio::semearComEntropia() {
+    const std::optional<uint64_t> estado = entropia_.ler64();
+    const std::optional<uint64_t> sequencia = entropia_.ler64();
+    if (estado && sequencia)
+        gerador_.iniciar(*estado, *sequencia);
+}
+
+void Aleatorio::misturarEntropia() {
+    if (const std::optional<uint64_t> bits = entropia_.ler64())
+        gerador_.misturarEntropia(*bits);
+}
+
 float Aleatorio::Proximo() {
     ultimo_ = gerador_.proximo();
     return ultimo_;

@@ -3,6 +3,7 @@
 #include "Checked.h"
 #include "Gerador.h"
 
+#include <platform/Entropia.h>
 #include <platform/Relogio.h>
 
 #include <QString>
@@ -12,8 +13,14 @@ namespace rodaleque {
 // The program's one random source: the draw, the shake and the rain all take from it.
 class Aleatorio {
 public:
-    Aleatorio(Gerador& gerador, platform::Relogio& relogio)
-        : gerador_(gerador), relogio_(relogio) {}
+    Aleatorio(Gerador& gerador, platform::Relogio& relogio, platform::Entropia& entropia)
+        : gerador_(gerador), relogio_(relogio), entropia_(entropia) {}
+
+    // Once, as the program starts: 128 bits of the system's entropy instead of the generator's
+    // fixed start, so that no two runs share a sequence nobody could know in advance.
+    void semearComEntropia();
+    // At every draw, 64 more. A source that fails leaves the clock's reseeds alone to do it.
+    void misturarEntropia();
 
     void Semear(double x) { gerador_.misturar(x); }
     void Semear() { Semear(relogio_.SegundosDoDia()); }
@@ -30,6 +37,7 @@ public:
 private:
     Gerador& gerador_;
     platform::Relogio& relogio_;
+    platform::Entropia& entropia_;
     float ultimo_ = 0.0f;
 };
 

@@ -27,6 +27,7 @@ QString ArquivoResultados::caminho(const QString& pastaComSeparador, int32_t nSe
 }
 
 bool ArquivoResultados::nomear(int32_t& nSerie, QString& arquivo) {
+    criado_.clear(); // a new name is claimed by its first line
     const QString pasta = pastaComSeparador();
     arquivo = caminho(pasta, nSerie);
     while (arquivos_.nomeOcupado(arquivo)) {
@@ -37,10 +38,16 @@ bool ArquivoResultados::nomear(int32_t& nSerie, QString& arquivo) {
     return true;
 }
 
-bool ArquivoResultados::gravar(const QString& arquivo, int32_t n) {
+platform::Arquivos::Criacao ArquivoResultados::gravar(const QString& arquivo, int32_t n) {
+    using Criacao = platform::Arquivos::Criacao;
     // Digits only, so the system's single-byte code page is plain ASCII; CR LF everywhere.
     const QByteArray linha = text(n).toLatin1() + "\r\n";
-    return arquivos_.acrescentarDuravel(arquivo, linha);
+    if (arquivo == criado_)
+        return arquivos_.acrescentarDuravel(arquivo, linha) ? Criacao::Gravado : Criacao::Falhou;
+    const Criacao criacao = arquivos_.criarDuravel(arquivo, linha);
+    if (criacao == Criacao::Gravado)
+        criado_ = arquivo;
+    return criacao;
 }
 
 } // namespace rodaleque

@@ -19,14 +19,22 @@ constexpr uint64_t pcgStream = 0xDA3E39CB94B95BDBULL;
 
 } // namespace
 
-GeradorPcg::GeradorPcg() { semearPcg(0x853C49E6748FEA9BULL); }
+GeradorPcg::GeradorPcg() { semearPcg(0x853C49E6748FEA9BULL, pcgStream); }
 
+void GeradorPcg::iniciar(uint64_t estado, uint64_t sequencia) { semearPcg(estado, sequencia); }
+
+// A reseed keeps the stream: the bits it was started from outlive the clock's reseeds.
 void GeradorPcg::misturar(double semente) {
-    semearPcg(splitMix64(estado_ ^ splitMix64(std::bit_cast<uint64_t>(semente))));
+    misturarEntropia(std::bit_cast<uint64_t>(semente));
 }
 
+void GeradorPcg::misturarEntropia(uint64_t bits) {
+    semearPcg(splitMix64(estado_ ^ splitMix64(bits)), incremento_ >> 1u);
+}
+
+// On the fixed stream, so that nothing but the seed decides the values.
 void GeradorPcg::fixar(double semente) {
-    semearPcg(splitMix64(std::bit_cast<uint64_t>(semente)));
+    semearPcg(splitMix64(std::bit_cast<uint64_t>(semente)), pcgStream);
 }
 
 float GeradorPcg::proximo() {
@@ -34,10 +42,10 @@ float GeradorPcg::proximo() {
     return static_cast<float>(proximos32Bits() >> 8) * twoToMinus24;
 }
 
-// pcg32_srandom_r of the reference implementation, on one fixed stream.
-void GeradorPcg::semearPcg(uint64_t semente) {
+// pcg32_srandom_r of the reference implementation.
+void GeradorPcg::semearPcg(uint64_t semente, uint64_t sequencia) {
     estado_ = 0;
-    incremento_ = (pcgStream << 1u) | 1u;
+    incremento_ = (sequencia << 1u) | 1u;
     proximos32Bits();
     estado_ += semente;
     proximos32Bits();

@@ -17,6 +17,13 @@ public:
     // Sets the state from the seed alone, so that the same seed always gives the same values.
     virtual void fixar(double semente) = 0;
 
+    // Mixes bits nobody else knows into the state, so that knowing the clock is not enough
+    // to know what comes next.
+    virtual void misturarEntropia(uint64_t bits) = 0;
+
+    // Starts afresh from 128 such bits: the state and the stream of values.
+    virtual void iniciar(uint64_t estado, uint64_t sequencia) = 0;
+
     // The next value, a single-precision number in [0, 1) with 24 random bits.
     virtual float proximo() = 0;
 };
@@ -27,10 +34,12 @@ public:
     GeradorPcg();
     void misturar(double semente) override;
     void fixar(double semente) override;
+    void misturarEntropia(uint64_t bits) override;
+    void iniciar(uint64_t estado, uint64_t sequencia) override;
     float proximo() override;
 
 private:
-    void semearPcg(uint64_t semente);
+    void semearPcg(uint64_t semente, uint64_t sequencia);
     uint32_t proximos32Bits();
 
     uint64_t estado_ = 0;

@@ -3,6 +3,7 @@
 namespace rodaleque {
 
 void MotorSorteio::iniciar() {
+    ambiente_.aleatorio.semearComEntropia();
     estado_.ConfirmaSaida = 1;
     estado_.nSerie = 1;
     NovaSerie();

@@ -29,6 +29,12 @@ public:
     const EstadoSorteio& estado() const { return estado_; }
     const RegistroDoPainel& registro() const { return registro_; }
 
+    // Attempts a draw may make before it gives up; only tests set another bound. Far beyond
+    // what a fair draw needs: the last free number of a series of 99999 takes about 220
+    // thousand attempts on average, so a fair draw reaches ten million with a chance of about
+    // e^-45. Only a fault could bring a draw there, and then it must not freeze the window.
+    int64_t limiteDeTentativas = 10'000'000;
+
     // The state's first values and the first series, as the program starts.
     void iniciar();
 
@@ -51,6 +57,10 @@ private:
     friend class Sorteio;
 
     void prepararNome();
+    void mostrarSerie();
+    // Appends n to the series' file; a name taken since the set-up moves the series on to the
+    // next free one, as the set-up itself does. False when the number is not on record.
+    bool gravarNoArquivo(int32_t n);
     bool limparBolas();
     void avancarGiro1();
     void recuarGiro2();

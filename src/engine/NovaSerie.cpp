@@ -16,8 +16,8 @@ void MotorSorteio::NovaSerie() {
     // the new name is the usual case, not a failure.
     prepararNome();
 
-    c.lblSnum().setCaption(QStringLiteral("Sorteio Número: ") + numeros::text(estado_.nSerie));
-    c.txtEnder().setText(QStringLiteral("Arquivo a ser gravado: ") + estado_.Arquivo);
+    mostrarSerie();
+    c.txtEnder().setText(prefixoDoArquivo::aGravar() + estado_.Arquivo);
     estado_.nParticipantes = 0;
     c.lstN().clear();
     registro_.limpar();
@@ -48,6 +48,31 @@ void MotorSorteio::prepararNome() {
     c.txtPart().setText(QString());
     estado_.nSorteados = 0;
     ambiente_.arquivo.nomear(estado_.nSerie, estado_.Arquivo);
+}
+
+void MotorSorteio::mostrarSerie() {
+    ambiente_.controles.lblSnum().setCaption(QStringLiteral("Sorteio Número: ") +
+                                             numeros::text(estado_.nSerie));
+}
+
+bool MotorSorteio::gravarNoArquivo(int32_t n) {
+    using Criacao = platform::Arquivos::Criacao;
+    Controles& c = ambiente_.controles;
+    while (true) {
+        switch (ambiente_.arquivo.gravar(estado_.Arquivo, n)) {
+        case Criacao::Gravado:
+            return true;
+        case Criacao::Falhou:
+            return false;
+        case Criacao::NomeOcupado:
+            if (!assign(estado_.nSerie, checkedAdd(estado_.nSerie, 1)) ||
+                !ambiente_.arquivo.nomear(estado_.nSerie, estado_.Arquivo))
+                return false;
+            mostrarSerie();
+            c.txtEnder().setText(prefixoDoArquivo::gravando() + estado_.Arquivo);
+            break;
+        }
+    }
 }
 
 bool MotorSorteio::limparBolas() {

@@ -55,8 +55,6 @@ double value(const QString& t) {
     while (i < t.size() && isBlank(t[i]))
         ++i;
     const qsizetype start = i;
-    if (i < t.size() && (t[i] == u'-' || t[i] == u'+'))
-        ++i;
     bool seenPoint = false;
     bool seenDigit = false;
     for (; i < t.size(); ++i) {

@@ -30,8 +30,8 @@ double fractionalPart(double x);
 // no trailing zeros and the user's locale's decimal separator.
 QString text(double x);
 
-// The number a text begins with (leading blanks skipped, an optional sign, digits with at
-// most one decimal point); 0 when it begins with no number. Independent of the locale.
+// The number a text begins with (leading blanks skipped, digits with at most one decimal
+// point, no sign); 0 when it begins with no number. Independent of the locale.
 double value(const QString& t);
 
 // The whole text read as a number in the user's locale; a text that is not one fails.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -22,6 +23,15 @@ public:
         posicoes_[n] = indice;
     }
     void limpar() { posicoes_.clear(); }
+
+    // How many of the numbers 1..n are on the panel.
+    int32_t sorteadosAte(int32_t n) const {
+        const std::size_t fim = std::min<std::size_t>(posicoes_.size(), n < 0 ? 0 : std::size_t(n) + 1);
+        int32_t total = 0;
+        for (std::size_t i = 1; i < fim; ++i)
+            total += posicoes_[i] >= 0 ? 1 : 0;
+        return total;
+    }
 
 private:
     std::vector<int32_t> posicoes_;

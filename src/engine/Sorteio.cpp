@@ -7,6 +7,7 @@ namespace rodaleque {
 
 using namespace numeros;
 
+
 void MotorSorteio::cmdSorteio_Click() { Sorteio(*this).executar(); }
 
 Sorteio::Sorteio(MotorSorteio& motor)
@@ -14,9 +15,12 @@ Sorteio::Sorteio(MotorSorteio& motor)
       aleatorio_(motor.ambiente_.aleatorio), contagem_(controles_) {}
 
 void Sorteio::executar() {
+    aleatorio_.misturarEntropia();
     controles_.txtBar().setText(QString());
     controles_.cmdSorteio().setEnabled(false);
-    if (controles_.lstN().listCount() == estado_.nParticipantes) {
+    // Asked of the numbers themselves, not of the entry count: a panel whose entries are not
+    // all within 1..N would otherwise send the attempts looking for a number that is not there.
+    if (motor_.registro_.sorteadosAte(estado_.nParticipantes) >= estado_.nParticipantes) {
         controles_.txtBar().setText(QStringLiteral("Todos os números já foram sorteados"));
         controles_.Timer1().setEnabled(false);
         return;
@@ -24,11 +28,31 @@ void Sorteio::executar() {
     // The panel stays hidden and nothing repaints until the draw ends, so the dashes and the
     // counts are written once, after the last attempt.
     controles_.lstN().setVisible(false);
-    while (!tentar()) {
+    bool sorteado = false;
+    while (!sorteado && tentativas_ < motor_.limiteDeTentativas)
+        sorteado = tentar();
+    contagem_.escrever();
+    if (!sorteado) {
+        interromper();
+        return;
     }
     controles_.txtBar().setText(QString(tentativas_, u'-'));
-    contagem_.escrever();
     gravar();
+}
+
+void Sorteio::interromper() {
+    controles_.txtBar().setText(QStringLiteral("Sorteio interrompido: nenhum número foi sorteado"));
+    motor_.ambiente_.dialogos.caixaDeMensagem(
+        QStringLiteral("O sorteio não encontrou um número livre e foi interrompido.\n"
+                       "Nenhum número foi sorteado nem gravado. Sorteie novamente."),
+        platform::Dialogos::OkInformacao);
+    reabrir();
+}
+
+void Sorteio::reabrir() {
+    controles_.lstN().setVisible(true);
+    controles_.cmdSorteio().setEnabled(true);
+    controles_.cmdSorteio().setFocus();
 }
 
 bool Sorteio::tentar() {
@@ -114,18 +138,16 @@ void Sorteio::gravar() {
     (void)lstN.setListIndex(lstN.listCount() - 1);
     estado_.nSorteados = lstN.listCount();
     controles_.lblN().setCaption(QStringLiteral("Números sorteados: ") + text(estado_.nSorteados));
-    controles_.txtEnder().setText(QStringLiteral("Gravando em: ") + estado_.Arquivo);
-    if (!motor_.ambiente_.arquivo.gravar(estado_.Arquivo, nSorteado_)) {
+    controles_.txtEnder().setText(prefixoDoArquivo::gravando() + estado_.Arquivo);
+    if (!motor_.gravarNoArquivo(nSorteado_)) {
         // The number stays drawn; the operator must know at once that it is not on record.
         motor_.ambiente_.dialogos.caixaDeMensagem(
             QStringLiteral("Não foi possível gravar o número sorteado no arquivo:\n") +
                 estado_.Arquivo,
             platform::Dialogos::OkInformacao);
-        controles_.txtEnder().setText(QStringLiteral("Falha ao gravar em: ") + estado_.Arquivo);
+        controles_.txtEnder().setText(prefixoDoArquivo::falha() + estado_.Arquivo);
     }
-    lstN.setVisible(true);
-    controles_.cmdSorteio().setEnabled(true);
-    controles_.cmdSorteio().setFocus();
+    reabrir();
 }
 
 } // namespace rodaleque

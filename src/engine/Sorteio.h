@@ -24,6 +24,10 @@ private:
     bool repetido();
     void registrarRepeticao();
     void gravar();
+    // No free number came out within the bound: nothing is recorded, the operator is told.
+    void interromper();
+    // The panel back, and the button ready for the next press.
+    void reabrir();
 
     // The candidate methods, each leaving nSorteado_ as it was when it fails.
     void metodoAleatorio();

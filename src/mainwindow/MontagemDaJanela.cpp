@@ -12,6 +12,7 @@ namespace rodaleque::janela {
 namespace {
 
 constexpr int64_t cinzaDaBola = 0x404040;
+constexpr int64_t textoCinza = 0x6D6D6D;
 
 void colorir(QWidget& w, int64_t fundo, int64_t texto) {
     QPalette p = w.palette();
@@ -86,6 +87,11 @@ BotaoDeComando* criarBotao(QWidget* pai, const DadosDoBotao& d) {
     botao->setText(QString::fromUtf8(d.legenda));
     colocar(*botao, d.esquerda, d.topo, d.largura, d.altura);
     colorir(*botao, d.fundo, 0x000000);
+    // A disabled button must look disabled, in the system's grey text (its picture is greyed
+    // by the kit), or "&Inserir mais participantes" at N = 99999 would seem to invite a click.
+    QPalette p = botao->palette();
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, cor(textoCinza));
+    botao->setPalette(p);
     botao->setFont(fonte(d.pontos));
     botao->setToolTip(QString::fromUtf8(d.dica));
     if (d.figura) {

@@ -56,7 +56,7 @@ void Superficie::paintEvent(QPaintEvent*) {
 }
 
 frm1::frm1(Plataforma plataforma)
-    : aleatorio_(plataforma.gerador, plataforma.relogio),
+    : aleatorio_(plataforma.gerador, plataforma.relogio, plataforma.entropia),
       arquivo_(plataforma.arquivos, plataforma.relogio, plataforma.pastaDeResultados,
                plataforma.separador),
       motor_(Ambiente{*this, aleatorio_, plataforma.relogio, plataforma.dialogos, arquivo_}),

@@ -3,10 +3,16 @@
 namespace rodaleque {
 
 void Painel::txtEnder_Click() {
-    // Selects the path after "Gravando em: ", so that the operator can copy it.
+    // Selects the path after "Gravando em: ", so that the operator can copy it; after a
+    // failed append the path follows the longer "Falha ao gravar em: ".
     CaixaSelecionavel& txtEnder = controles_.txtEnder();
-    if (motor_.estado().nParticipantes != 0)
-        txtEnder.setSelection(13, static_cast<int>(txtEnder.text().size()));
+    if (motor_.estado().nParticipantes == 0)
+        return;
+    const QString texto = txtEnder.text();
+    const QString falha = prefixoDoArquivo::falha();
+    const qsizetype inicio =
+        texto.startsWith(falha) ? falha.size() : prefixoDoArquivo::gravando().size();
+    txtEnder.setSelection(static_cast<int>(inicio), static_cast<int>(texto.size()));
 }
 
 void Painel::txtEnder_KeyPress(int16_t& KeyAscii) {

@@ -1,3 +1,4 @@
+#include "ContagemDeParticipantes.h"
 #include "Painel.h"
 
 #include <engine/Numeros.h>
@@ -5,10 +6,6 @@
 namespace rodaleque {
 
 using namespace numeros;
-
-namespace {
-constexpr int32_t maximoDeParticipantes = 99999;
-}
 
 void Painel::avisar(const QString& texto) {
     dialogos_.caixaDeMensagem(texto, platform::Dialogos::OkInformacao);
@@ -20,13 +17,8 @@ void Painel::cmdX_Click() {
     if (resposta.isEmpty())
         return;
     EstadoSorteio& e = motor_.estado();
-    const double v = value(resposta);
-    const Checked<double> numero = number(resposta);
-    const Checked<int32_t> n = numero.then(roundTo32);
-
-    // Only whole counts from 2 to 99999, never below the count of the running series.
-    const bool passaPrimeiro = n.ok() && v >= e.nParticipantes && *n <= 100000;
-    if (!passaPrimeiro || *n == 0 || v >= 100000 || v <= 1) {
+    const Checked<int32_t> n = contagemAceita(resposta, e.nParticipantes);
+    if (!n.ok()) {
         avisar(QStringLiteral("Valor Inválido"));
         return;
     }

@@ -11,6 +11,7 @@
 #include <vector>
 
 using namespace rodaleque;
+using rodaleque::teste::EntropiaRoteirizada;
 using rodaleque::teste::RelogioFixo;
 
 namespace {
@@ -25,7 +26,8 @@ std::vector<float> sequencia(Aleatorio& a, int n) {
 struct FonteReal {
     RelogioFixo relogio;
     GeradorPcg gerador;
-    Aleatorio aleatorio{gerador, relogio};
+    EntropiaRoteirizada entropia;
+    Aleatorio aleatorio{gerador, relogio, entropia};
 };
 
 } // namespace
@@ -63,6 +65,8 @@ TEST(Aleatorio, ZeroRepeteOUltimoValorSemAvancar) {
 
 TEST(Aleatorio, NegativoDependeSoDoArgumentoEASequenciaContinuaDali) {
     FonteReal f, outra;
+    outra.entropia.valores = {0x0123456789ABCDEFULL, 0xFEDCBA9876543210ULL};
+    outra.aleatorio.semearComEntropia();
     sequencia(outra.aleatorio, 17);
     outra.aleatorio.Semear(123.0);
     EXPECT_EQ(f.aleatorio.Proximo(-3), outra.aleatorio.Proximo(-3));

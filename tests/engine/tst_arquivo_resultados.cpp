@@ -47,7 +47,7 @@ TEST(GravacaoDoArquivo, UmaLinhaPorNumeroComCrLfNoDisco) {
     EXPECT_FALSE(QFile::exists(caminho));
 
     for (int32_t n : {7, 120, 3})
-        ASSERT_TRUE(arquivo.gravar(caminho, n));
+        ASSERT_EQ(arquivo.gravar(caminho, n), platform::Arquivos::Criacao::Gravado);
 
     QFile lido(caminho);
     ASSERT_TRUE(lido.open(QIODevice::ReadOnly));
@@ -64,14 +64,14 @@ TEST(GravacaoDoArquivo, NomeOcupadoNoDiscoPorArquivoOuPastaNaoEUsado) {
     int32_t serie = 1;
     QString primeiro;
     ASSERT_TRUE(arquivo.nomear(serie, primeiro));
-    ASSERT_TRUE(arquivo.gravar(primeiro, 5));
+    ASSERT_EQ(arquivo.gravar(primeiro, 5), platform::Arquivos::Criacao::Gravado);
     ASSERT_TRUE(QDir().mkdir(arquivo.caminho(2)));
 
     QString novo;
     ASSERT_TRUE(arquivo.nomear(serie, novo));
     EXPECT_EQ(serie, 3);
     EXPECT_EQ(novo, pasta.path() + QStringLiteral("/sn.3[7-7]14h5min9.txt"));
-    ASSERT_TRUE(arquivo.gravar(novo, 8));
+    ASSERT_EQ(arquivo.gravar(novo, 8), platform::Arquivos::Criacao::Gravado);
     QFile antigo(primeiro);
     ASSERT_TRUE(antigo.open(QIODevice::ReadOnly));
     EXPECT_EQ(antigo.readAll(), QByteArray("5\r\n"));

@@ -113,7 +113,8 @@ TEST_F(NoLocal, ValorLeOInicioDoTextoSemDependerDoLocal) {
     EXPECT_EQ(value(QStringLiteral("3.5x")), 3.5);
     EXPECT_EQ(value(QStringLiteral("3,5")), 3);
     EXPECT_EQ(value(QStringLiteral("1.2.3")), 1.2);
-    EXPECT_EQ(value(QStringLiteral("-5")), -5);
+    EXPECT_EQ(value(QStringLiteral("-5")), 0); // digits only: a sign is not a number's start
+    EXPECT_EQ(value(QStringLiteral("+60")), 0);
     EXPECT_EQ(value(QStringLiteral(".5")), 0.5);
     EXPECT_EQ(value(QStringLiteral("abc")), 0);
     EXPECT_EQ(value(QStringLiteral("")), 0);

@@ -27,7 +27,7 @@ QByteArray linhas(const QList<int>& numeros) {
 
 // A series on the real generator, with a clock that moves a little at every reading.
 struct SerieReal : MotorDeTeste {
-    SerieReal() : MotorDeTeste(false) { relogio.passoPorLeitura = 0.0004f; }
+    SerieReal() : MotorDeTeste(comGeradorReal()) { relogio.passoPorLeitura = 0.0004f; }
 };
 
 } // namespace

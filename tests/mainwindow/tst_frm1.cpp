@@ -29,6 +29,8 @@ private Q_SLOTS:
     void serieInteiraComEnter();
     void faixaGuardaTodosOsTracosMasSoDesenhaOInicio();
     void naoRedimensionaMasMaximiza();
+    void botaoDesabilitadoPareceDesabilitado();
+    void cliqueNoEnderecoDepoisDeFalhaSelecionaOCaminho();
 };
 
 void tst_frm1::geometriaComoConstruida_data() {
@@ -306,6 +308,43 @@ void tst_frm1::naoRedimensionaMasMaximiza() {
     QVERIFY(t.janela->windowFlags() & Qt::WindowMaximizeButtonHint);
     t.janela->showMaximized();
     QTRY_VERIFY(t.janela->width() > 719);
+}
+
+namespace {
+// Pixels as dark as the enabled caption's black.
+int pixelsDeTextoPreto(const QImage& imagem) {
+    int n = 0;
+    for (int y = 0; y < imagem.height(); ++y)
+        for (int x = 0; x < imagem.width(); ++x)
+            n += qGray(imagem.pixel(x, y)) < 40 ? 1 : 0;
+    return n;
+}
+} // namespace
+
+void tst_frm1::botaoDesabilitadoPareceDesabilitado() {
+    JanelaDeTeste t;
+    QVERIFY(t.abrir());
+    t.informarParticipantes(QStringLiteral("99999"));
+    auto* cmdX = t.controle<QAbstractButton>("cmdX");
+    QVERIFY(!cmdX->isEnabled());
+    QCOMPARE(cmdX->text(), QStringLiteral("&Inserir mais participantes"));
+    const QImage desabilitado = cmdX->grab().toImage();
+    cmdX->setEnabled(true);
+    const QImage habilitado = cmdX->grab().toImage();
+    QVERIFY(pixelsDeTextoPreto(habilitado) > 50);
+    QCOMPARE(pixelsDeTextoPreto(desabilitado), 0);
+}
+
+void tst_frm1::cliqueNoEnderecoDepoisDeFalhaSelecionaOCaminho() {
+    JanelaDeTeste t;
+    t.pastaDeResultados.caminho = t.pasta.filePath(QStringLiteral("nao-existe"));
+    QVERIFY(t.abrir());
+    t.informarParticipantes(QStringLiteral("10"));
+    t.controle<QAbstractButton>("cmdSorteio")->click();
+    auto* txtEnder = t.controle<QLineEdit>("txtEnder");
+    QVERIFY(txtEnder->text().startsWith(QStringLiteral("Falha ao gravar em: ")));
+    QTest::mouseClick(txtEnder, Qt::LeftButton);
+    QCOMPARE(txtEnder->selectedText(), t.janela->motor().estado().Arquivo);
 }
 
 QTEST_MAIN(tst_frm1)

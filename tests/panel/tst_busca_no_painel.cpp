@@ -102,6 +102,15 @@ TEST_F(Busca, CaixasDeExibicaoSoDeixamCopiarOCaminho) {
     EXPECT_EQ(copiar, 3);
 }
 
+TEST_F(Busca, DepoisDeUmaFalhaAoGravarOCliqueAindaSelecionaSoOCaminho) {
+    t.arquivos.falharAcrescimos = true;
+    t.sortearNumeros({9});
+    ASSERT_TRUE(t.controles.txtEnder_.valor.startsWith(QStringLiteral("Falha ao gravar em: ")));
+    t.painel.txtEnder_Click();
+    const auto& ender = t.controles.txtEnder_;
+    EXPECT_EQ(ender.valor.mid(ender.selecaoInicio, ender.selecaoComprimento), t.estado().Arquivo);
+}
+
 TEST(CaixasSemSerie, CliqueNoEnderecoNaoSeleciona) {
     PainelDeTeste t;
     t.painel.txtEnder_Click();

@@ -12,13 +12,28 @@ namespace rodaleque::teste {
 // The engine on in-memory controls, a fixed clock and files in memory, set up as the
 // start-up leaves it: series 1, counters and selector at 1, the first series prepared.
 // With a scripted generator a test chooses every random value; otherwise PCG32 runs.
+// The entropy source gives the bits a test scripts, then fails.
 struct MotorDeTeste {
-    explicit MotorDeTeste(bool roteirizado = true, QString pastaDosArquivos = QStringLiteral("/eventos"))
-        : gerador(roteirizado ? static_cast<Gerador&>(roteiro) : pcg),
-          aleatorio(gerador, relogio),
-          pasta(std::move(pastaDosArquivos)),
-          arquivo(arquivos, relogio, pasta, QStringLiteral("/")),
+    struct Opcoes {
+        bool roteirizado = true;
+        std::deque<uint64_t> entropia;
+        platform::Arquivos* disco = nullptr; // files in memory unless given
+        QString pasta = QStringLiteral("/eventos");
+    };
+    static Opcoes comGeradorReal() {
+        Opcoes o;
+        o.roteirizado = false;
+        return o;
+    }
+
+    MotorDeTeste() : MotorDeTeste(Opcoes{}) {}
+    explicit MotorDeTeste(Opcoes opcoes)
+        : gerador(opcoes.roteirizado ? static_cast<Gerador&>(roteiro) : pcg),
+          aleatorio(gerador, relogio, entropia),
+          pasta(std::move(opcoes.pasta)),
+          arquivo(opcoes.disco ? *opcoes.disco : arquivos, relogio, pasta, QStringLiteral("/")),
           motor(Ambiente{controles, aleatorio, relogio, dialogos, arquivo}) {
+        entropia.valores = std::move(opcoes.entropia);
         motor.iniciar();
     }
 
@@ -38,6 +53,7 @@ struct MotorDeTeste {
     GeradorRoteirizado roteiro;
     GeradorPcg pcg;
     Gerador& gerador;
+    EntropiaRoteirizada entropia;
     Aleatorio aleatorio;
     ArquivosEmMemoria arquivos;
     PastaFixa pasta;

@@ -51,17 +51,28 @@ struct GeradorRoteirizado : Gerador {
         fixacoes.push_back(s);
         real.fixar(s);
     }
+    void misturarEntropia(uint64_t bits) override {
+        entropias.push_back(bits);
+        real.misturarEntropia(bits);
+    }
+    void iniciar(uint64_t estado, uint64_t sequencia) override {
+        entropias.push_back(estado);
+        entropias.push_back(sequencia);
+        real.iniciar(estado, sequencia);
+    }
     float proximo() override {
         if (valores.empty())
-            return real.proximo();
+            return depoisDoRoteiro ? *depoisDoRoteiro : real.proximo();
         const float v = valores.front();
         valores.pop_front();
         return v;
     }
     std::deque<float> valores;
+    std::optional<float> depoisDoRoteiro; // past the script: this value for ever, if given
     GeradorPcg real;
     std::vector<double> misturas;
     std::vector<double> fixacoes;
+    std::vector<uint64_t> entropias;
 };
 
 // Files in memory, with names and appends that a test can make fail.
