@@ -51,7 +51,8 @@ int main(int argc, char** argv) {
     teste::InstanciaDeTeste instancia;
     janela::frm1 janela({relogio, arquivos, dialogos, abridor, gerador, entropia,
                          pastaDeResultados, QStringLiteral("/"), janelas, instancia});
-    janela.Form_Load();
+    if (!janela.Form_Load())
+        return 1;
     dialogos.respostasEntrada << QStringLiteral("99999");
     janela.painel().cmdX_Click();
     janela.show();

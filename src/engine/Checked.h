@@ -78,6 +78,15 @@ Checked<I> operator-(const Checked<I>& a, std::type_identity_t<I> b) {
 
 template <typename I>
     requires std::is_integral_v<I>
+Checked<I> operator*(const Checked<I>& a, std::type_identity_t<I> b) {
+    I product;
+    if (!a.ok() || __builtin_mul_overflow(*a, b, &product))
+        return {};
+    return product;
+}
+
+template <typename I>
+    requires std::is_integral_v<I>
 Checked<I> checkedAdd(I a, std::type_identity_t<I> b) {
     return Checked<I>(a) + b;
 }

@@ -119,13 +119,10 @@ void frm1::montarSuperficie() {
     colorir(*pct1_, 0x000000, 0x404040);
     pct1_->setFocusPolicy(Qt::TabFocus);
 
-    Code0_ = new QWidget(this);
-    Code0_->setObjectName(QStringLiteral("Code(0)"));
-    colocar(*Code0_, 840, 510, 285, 2655);
-    colorir(*Code0_, 0x8000000F, 0x80000008);
-    Code0_->setAutoFillBackground(true);
-    Code0_->setFont(fonte(8.25, true));
-    Code0_->setFocusPolicy(Qt::TabFocus);
+    // The control array Code: the rain's columns, painted on one surface behind the panel.
+    chuva_ = new Chuva(this, animacao_);
+    chuva_->setGeometry(rect());
+    chuva_->lower();
 }
 
 void frm1::montarRotulos() {
@@ -255,7 +252,6 @@ void frm1::empilhar() {
              txtPart_, lstN_, cmdSorteio_, cmdX_, txtX_, cmdR_, pictGlobo_[0], pictGlobo_[1],
              txtBar_, Picture1_, txtEnder_, pctFerramentas_})
         w->raise();
-    Code0_->raise();
 }
 
 void frm1::montarTemporizadores() {
@@ -292,7 +288,7 @@ void frm1::montarTemporizadores() {
 void frm1::definirOrdemDeTabulacao() {
     QWidget* const ordem[] = {cmdSorteio_, cmdX_,  cmdR_,   cmdAnimar_, Command1_,
                               cmdLocalizar_, cmdChacoalhar_, chk1_, txtEnder_, lstN_,
-                              pct1_,         txtPart_,       txtX_, txtBar_,  Code0_,
+                              pct1_,         txtPart_,       txtX_, txtBar_,
                               pctFerramentas_};
     for (std::size_t i = 0; i + 1 < std::size(ordem); ++i)
         setTabOrder(ordem[i], ordem[i + 1]);

@@ -13,10 +13,6 @@ namespace rodaleque::janela {
 
 namespace {
 
-// The client area as built, in twips.
-constexpr int larguraDaJanela = 10785;
-constexpr int alturaDaJanela = 7200;
-
 struct Retangulo {
     int esquerda, topo, largura, altura;
     int64_t interior, borda;
@@ -44,6 +40,11 @@ QIcon iconeDaJanela() {
 
 } // namespace
 
+Superficie::Superficie(QWidget* pai) : QWidget(pai) {
+    // All of it is painted here; nothing behind it needs painting first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
 void Superficie::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::black);
@@ -56,16 +57,18 @@ void Superficie::paintEvent(QPaintEvent*) {
 }
 
 frm1::frm1(Plataforma plataforma)
-    : aleatorio_(plataforma.gerador, plataforma.relogio, plataforma.entropia),
+    : dialogos_(plataforma.dialogos), janelas_(plataforma.janelas),
+      instancia_(plataforma.instancia),
+      aleatorio_(plataforma.gerador, plataforma.relogio, plataforma.entropia),
       arquivo_(plataforma.arquivos, plataforma.relogio, plataforma.pastaDeResultados,
                plataforma.separador),
       motor_(Ambiente{*this, aleatorio_, plataforma.relogio, plataforma.dialogos, arquivo_}),
-      painel_(motor_, *this, plataforma.dialogos, plataforma.abridor) {
+      painel_(motor_, *this, plataforma.dialogos, plataforma.abridor),
+      animacao_(motor_.estado(), *this, aleatorio_, *this) {
     setObjectName(QStringLiteral("frm1"));
     setWindowTitle(QStringLiteral(" RODALEQUE"));
     setWindowIcon(iconeDaJanela());
-    setFixedSize(pixels(larguraDaJanela), pixels(alturaDaJanela));
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX); // maximising stays possible
+    ajustarDicasDeTamanho();
     QPalette fundo = palette();
     fundo.setColor(QPalette::Window, Qt::black);
     setPalette(fundo);
@@ -83,11 +86,6 @@ frm1::frm1(Plataforma plataforma)
     empilhar();
     definirOrdemDeTabulacao();
     ligarEventos();
-}
-
-void frm1::Form_Load() {
-    motor_.iniciar();
-    Code0_->hide(); // the rain's template column, never shown itself
 }
 
 CaixaDeTexto* frm1::txtEstat(int indice) {
@@ -113,19 +111,6 @@ QuadroDeCaixas* frm1::quadro(const QString& nome) {
             return q;
     }
     return nullptr;
-}
-
-// Not resizable by dragging: any size but the built one or a maximised window snaps back.
-// A window manager may send the new size of a maximise before the new state, so the size
-// is judged a moment later.
-void frm1::resizeEvent(QResizeEvent* evento) {
-    QWidget::resizeEvent(evento);
-    QTimer::singleShot(50, this, [this] {
-        const QSize construido(pixels(larguraDaJanela), pixels(alturaDaJanela));
-        if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) &&
-            size() != construido)
-            resize(construido);
-    });
 }
 
 void frm1::aoQuadro() {
@@ -159,6 +144,13 @@ void frm1::ligarEventos() {
     connect(&sorter5_, &QTimer::timeout, this, [this] { motor_.sorter5_Timer(); });
     connect(&sorter7_, &QTimer::timeout, this, [this] { motor_.sorter7_Timer(); });
     connect(&quadros_, &QTimer::timeout, this, [this] { aoQuadro(); });
+
+    connect(&Timer1_, &QTimer::timeout, this, [this] { aoTimer1(); });
+    connect(&Timer2_, &QTimer::timeout, this, [this] { animacao_.Timer2_Timer(); });
+    connect(&tmpCor_, &QTimer::timeout, this, [this] { animacao_.tmpCor_Timer(); });
+    connect(cmdAnimar_, &QAbstractButton::clicked, this, [this] { cmdAnimar_Click(); });
+    connect(cmdChacoalhar_, &QAbstractButton::clicked, this, [this] { cmdChacoalhar_Click(); });
+    connect(chk1_, &QCheckBox::stateChanged, this, [this] { chk1_Click(); });
 }
 
 } // namespace rodaleque::janela

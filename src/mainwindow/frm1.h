@@ -1,9 +1,11 @@
 #pragma once
 
 #include "Adaptadores.h"
+#include "Animacao.h"
 #include "BotaoDeComando.h"
 #include "CaixaDeExibicao.h"
 #include "CaixasPintadas.h"
+#include "Chuva.h"
 #include "PainelResultados.h"
 
 #include <engine/Aleatorio.h>
@@ -47,23 +49,38 @@ struct Plataforma {
 // The black surface that holds every control; it paints the light panels behind them.
 class Superficie final : public QWidget {
 public:
-    using QWidget::QWidget;
+    explicit Superficie(QWidget* pai);
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
 };
 
 // The main window: every control as built, and the handlers that drive them.
-class frm1 final : public QWidget, public Controles {
+class frm1 final : public QWidget, public Controles, private JanelaAnimada {
     Q_OBJECT
 public:
     explicit frm1(Plataforma plataforma);
 
-    // Gives the state its first values and sets up the first series.
-    void Form_Load();
+    // The start-up: caption, one running copy only, the first series, maximised, the rain.
+    // False when another copy already runs: this one has handed over to it and must end.
+    [[nodiscard]] bool Form_Load();
+    // Asked before every close; Cancel set to -1 keeps the window open.
+    void Form_QueryUnload(int16_t& Cancel);
+    // Ends the whole program.
+    void Form_Unload();
+    // Places the panel for the window's state: centred when maximised, else at its corner
+    // with the window centred on the screen.
+    void Form_Resize();
+    void chk1_Click();
+    void cmdAnimar_Click();
+    void cmdChacoalhar_Click();
 
     MotorSorteio& motor() { return motor_; }
     Painel& painel() { return painel_; }
+    Animacao& animacao() { return animacao_; }
+    Chuva& chuva() { return *chuva_; }
+    // Where the panel stands, in twips, as it was last placed.
+    QPointF posicaoDoPainel() const { return {pct1Left_, pct1Top_}; }
 
     // Controles: what the engine and the panel reach.
     ListaDeResultados& lstN() override { return *lstN_; }
@@ -93,8 +110,23 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
 
 private:
+    // JanelaAnimada: what the animations ask of the window.
+    bool maximizada() const override;
+    double larguraExterna() const override;
+    double alturaExterna() const override;
+    int twipsPorPixelY() const override { return 15; }
+    void processarEventosPendentes() override;
+
+    void maximizar();
+    void ajustarDicasDeTamanho();
+    void moverPainel(double left, double top);
+    void trazerParaFrente(const QString& titulo);
+    void aoTimer1();
+
     void montarSuperficie();
     void montarRotulos();
     void montarCaixas();
@@ -108,8 +140,9 @@ private:
     void ligarEventos();
     void aoQuadro();
 
-    QWidget* Code0_ = nullptr;
+    Chuva* chuva_ = nullptr;
     Superficie* pct1_ = nullptr;
+    double pct1Left_ = 30, pct1Top_ = 30;
     QWidget* pctFerramentas_ = nullptr;
     QuadroDeCaixas* Picture1_ = nullptr;
     std::array<QuadroDeCaixas*, 2> pictGlobo_{};
@@ -143,10 +176,14 @@ private:
     std::optional<BotaoDaJanela> cmdSorteioAdaptado_, cmdXAdaptado_;
     std::array<std::optional<TemporizadorDaJanela>, 5> temporizadores_;
 
+    platform::Dialogos& dialogos_;
+    platform::Janelas& janelas_;
+    platform::InstanciaUnica& instancia_;
     Aleatorio aleatorio_;
     ArquivoResultados arquivo_;
     MotorSorteio motor_;
     Painel painel_;
+    Animacao animacao_;
 };
 
 } // namespace rodaleque::janela

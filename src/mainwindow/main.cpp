@@ -13,7 +13,6 @@
 #include <platform/gui/DialogosQt.h>
 
 #include <QApplication>
-#include <QScreen>
 #include <QStyleFactory>
 
 using namespace rodaleque;
@@ -40,8 +39,8 @@ int main(int argc, char** argv) {
                          *instancia});
 
     dialogos.definirJanela(&janela);
-    janela.Form_Load();
-    janela.move(janela.screen()->availableGeometry().center() - janela.rect().center());
+    if (!janela.Form_Load())
+        return 0; // another copy runs and has been called to the front
     janela.show();
     return app.exec();
 }

@@ -25,7 +25,8 @@ struct JanelaDeTeste {
 
     // Started and on screen, as the operator finds it.
     bool abrir() {
-        janela->Form_Load();
+        if (!janela->Form_Load())
+            return false;
         janela->show();
         return QTest::qWaitForWindowExposed(janela.get());
     }

@@ -17,6 +17,8 @@ struct Caso {
     int32_t aceito; // 0: refused
 };
 
+void PrintTo(const Caso& c, std::ostream* os) { *os << '"' << c.resposta << "\" with N " << c.atual; }
+
 class Contagem : public ::testing::TestWithParam<Caso> {
 protected:
     void TearDown() override { QLocale::setDefault(QLocale::c()); }

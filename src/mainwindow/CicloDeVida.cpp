@@ -1,0 +1,87 @@
+// The window's life: start-up, one running copy, always on top, and the close.
+#include "frm1.h"
+
+#include <engine/Produto.h>
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+
+namespace rodaleque::janela {
+
+namespace {
+
+constexpr int intervaloDaChuvaEmMs = 20;
+
+} // namespace
+
+bool frm1::Form_Load() {
+    setWindowTitle(u' ' + produto::nome() + QStringLiteral(" - ") + produto::versao());
+    if (instancia_.outraCopiaRodando()) {
+        const QString titulo = windowTitle();
+        setWindowTitle(QString()); // so that the search cannot find this window
+        instancia_.chamarPrimeiraCopia(titulo);
+        close();
+        return false;
+    }
+    instancia_.aoSerChamada([this](const QString& titulo) { trazerParaFrente(titulo); });
+    motor_.iniciar();
+    maximizar();
+    animacao_.prepararModelo();
+    Timer1_.setInterval(intervaloDaChuvaEmMs);
+    animacao_.MontarColunas();
+    chuva_->aoMudar(pct1_->geometry());
+    return true;
+}
+
+// Only the window a later copy searched for comes to the front, as a search by title would.
+void frm1::trazerParaFrente(const QString& titulo) {
+    if (titulo != windowTitle())
+        return;
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void frm1::Form_QueryUnload(int16_t& Cancel) {
+    if (motor_.estado().ConfirmaSaida == 0 || txtX().text().isEmpty())
+        return;
+    const int resposta = dialogos_.caixaDeMensagem(
+        QStringLiteral("Deseja realmente sair do programa?"), platform::Dialogos::SimNaoPergunta);
+    if (resposta == platform::Dialogos::RespostaNao)
+        Cancel = -1;
+}
+
+// Every other window goes with it and nothing more runs: the results are already on disk.
+void frm1::Form_Unload() { QCoreApplication::exit(0); }
+
+void frm1::closeEvent(QCloseEvent* evento) {
+    int16_t cancelar = 0;
+    Form_QueryUnload(cancelar);
+    if (cancelar != 0) {
+        evento->ignore();
+        return;
+    }
+    evento->accept();
+    Form_Unload();
+}
+
+void frm1::chk1_Click() { janelas_.SetWindowPos(*this, chk1_->isChecked()); }
+
+void frm1::cmdAnimar_Click() {
+    Timer1_.isActive() ? Timer1_.stop() : Timer1_.start();
+    Timer2_.isActive() ? Timer2_.stop() : Timer2_.start();
+    cmdSorteio().setFocus();
+}
+
+void frm1::aoTimer1() {
+    animacao_.Timer1_Timer();
+    chuva_->aoMudar(pct1_->geometry());
+}
+
+// Only what is already waiting to be painted: no tick, click or draw may run in the middle
+// of a rebuild of the columns.
+void frm1::processarEventosPendentes() {
+    QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
+}
+
+} // namespace rodaleque::janela

@@ -1,0 +1,91 @@
+// The window's placement on maximise and restore, and the size it keeps otherwise.
+#include "frm1.h"
+
+#include "Geometria.h"
+#include "Leiaute.h"
+
+#include <QEvent>
+#include <QResizeEvent>
+#include <QScreen>
+
+#include <cmath>
+
+namespace rodaleque::janela {
+
+namespace {
+
+constexpr double twipsPorPixel = 15.0;
+
+QSizeF emTwips(QSize pixels) { return QSizeF(pixels) * twipsPorPixel; }
+int emPixels(double twips) { return int(std::lround(twips / twipsPorPixel)); }
+
+QSize tamanhoConstruido() {
+    return {pixels(leiaute::larguraDaJanela), pixels(leiaute::alturaDaJanela)};
+}
+
+} // namespace
+
+bool frm1::maximizada() const { return windowState() & Qt::WindowMaximized; }
+double frm1::larguraExterna() const { return frameGeometry().width() * twipsPorPixel; }
+double frm1::alturaExterna() const { return frameGeometry().height() * twipsPorPixel; }
+
+void frm1::Form_Resize() {
+    const QSizeF tela = emTwips(screen()->geometry().size());
+    if (maximizada()) {
+        const QPointF lugar = leiaute::painelMaximizado(
+            tela, QSizeF(leiaute::larguraDoPainel, leiaute::alturaDoPainel));
+        moverPainel(lugar.x(), lugar.y());
+        Timer1().setEnabled(true);
+        return;
+    }
+    moverPainel(leiaute::margemDoPainel, leiaute::margemDoPainel);
+    if (windowState() & Qt::WindowMinimized)
+        return; // a minimised window has no place of its own to centre
+    // Not maximised, the window has its built size, even while the window manager has not
+    // yet sent it: the outer size is that and the frame around it.
+    const QSize moldura = frameGeometry().size() - size();
+    const QPointF lugar = leiaute::janelaCentrada(tela, emTwips(tamanhoConstruido() + moldura));
+    move(screen()->geometry().topLeft() + QPoint(emPixels(lugar.x()), emPixels(lugar.y())));
+}
+
+void frm1::moverPainel(double left, double top) {
+    pct1Left_ = left;
+    pct1Top_ = top;
+    pct1_->move(emPixels(left), emPixels(top));
+}
+
+// The window cannot be dragged to another size: while it is not maximised, the window
+// manager is told its only size. Maximising needs the bound lifted first.
+void frm1::ajustarDicasDeTamanho() {
+    const QSize construido = tamanhoConstruido();
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        setMinimumSize(construido);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        setFixedSize(construido);
+    }
+}
+
+void frm1::maximizar() {
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+}
+
+void frm1::changeEvent(QEvent* evento) {
+    QWidget::changeEvent(evento);
+    if (evento->type() != QEvent::WindowStateChange)
+        return;
+    ajustarDicasDeTamanho();
+    Form_Resize();
+}
+
+// A window manager may send the size of a maximise before the state: until the state says
+// so, a size other than the built one is not laid out.
+void frm1::resizeEvent(QResizeEvent* evento) {
+    QWidget::resizeEvent(evento);
+    chuva_->setGeometry(rect());
+    if (maximizada() || size() == tamanhoConstruido())
+        Form_Resize();
+}
+
+} // namespace rodaleque::janela
