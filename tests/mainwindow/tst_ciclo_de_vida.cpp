@@ -1,0 +1,213 @@
+// The window's life: start-up, one running copy, the close question, always on top, the
+// animation switch, the shake and the placement of the panel.
+#include "JanelaDeTeste.h"
+
+#include <mainwindow/Leiaute.h>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+
+using namespace rodaleque;
+using namespace rodaleque::teste;
+
+class tst_ciclo_de_vida : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void inicioComoEntregue();
+    void segundaCopiaChamaAPrimeiraESaiSemSerie();
+    void chamadaDeOutraCopiaSoRestauraComOMesmoTitulo();
+    void fecharSoPerguntaDepoisDeUmSorteio();
+    void sempreVisivelPeloSistemaDeJanelas();
+    void animarDuasVezesVoltaAoQueEra();
+    void chacoalharMoveOPainelERenovaOsContadores();
+    void reconstruirColunasNaoDeixaOutroEventoEntrar();
+    void painelSegueOEstadoDaJanela();
+};
+
+namespace {
+const QString legenda = QStringLiteral(" Rodaleque - 1.0.98");
+
+// Counts the paints a widget receives.
+struct ContadorDePinturas : QObject {
+    explicit ContadorDePinturas(QWidget* w) { w->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override {
+        pinturas += e->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+    int pinturas = 0;
+};
+
+QTimer* timer(JanelaDeTeste& t, const char* nome) {
+    return t.janela->temporizador(QString::fromLatin1(nome));
+}
+
+void sortearUm(JanelaDeTeste& t) {
+    t.informarParticipantes(QStringLiteral("20"));
+    t.controle<QAbstractButton>("cmdSorteio")->click();
+    QVERIFY(!t.janela->txtX().text().isEmpty());
+}
+} // namespace
+
+void tst_ciclo_de_vida::inicioComoEntregue() {
+    JanelaDeTeste t;
+    QVERIFY(t.abrir());
+    QCOMPARE(t.janela->windowTitle(), legenda);
+    QVERIFY(t.janela->isMaximized());
+    QCOMPARE(timer(t, "Timer1")->interval(), 20);
+    QVERIFY(timer(t, "Timer1")->isActive()); // the maximised layout switched it on
+    QCOMPARE(t.janela->motor().estado().ConfirmaSaida, int16_t(1));
+    QVERIFY(t.instancia.chamadas.isEmpty());
+    QVERIFY(t.instancia.aoSerChamada_);
+    const auto& code = t.janela->animacao().Code();
+    QVERIFY(!code.front().Visible);
+    QCOMPARE(code.front().Tag, QStringLiteral("a"));
+    QVERIFY(code.size() > 1);
+    // The entropy source seeded the generator before the first series.
+    QCOMPARE(t.entropia.leituras, 2);
+}
+
+void tst_ciclo_de_vida::segundaCopiaChamaAPrimeiraESaiSemSerie() {
+    JanelaDeTeste t;
+    t.instancia.outraCopia = true;
+    QVERIFY(!t.janela->Form_Load());
+    QCOMPARE(t.instancia.chamadas, QStringList{legenda});
+    QCOMPARE(t.janela->windowTitle(), QString());
+    QVERIFY(t.dialogos.mensagens.isEmpty());
+    QVERIFY(t.janela->motor().estado().Arquivo.isEmpty());
+    QCOMPARE(t.controle<QLabel>("lblSnum")->text(), QStringLiteral("Sorteio número:"));
+    QVERIFY(!t.janela->isVisible());
+}
+
+void tst_ciclo_de_vida::chamadaDeOutraCopiaSoRestauraComOMesmoTitulo() {
+    JanelaDeTeste t;
+    QVERIFY(t.abrir());
+    QVERIFY(t.janela->isMaximized());
+    t.instancia.aoSerChamada_(QStringLiteral(" Rodaleque - 2.0.0"));
+    QVERIFY(t.janela->isMaximized());
+    t.instancia.aoSerChamada_(legenda);
+    QTRY_VERIFY(!t.janela->isMaximized());
+    QVERIFY(t.janela->isVisible());
+}
+
+void tst_ciclo_de_vida::fecharSoPerguntaDepoisDeUmSorteio() {
+    {
+        JanelaDeTeste t;
+        QVERIFY(t.abrir());
+        QVERIFY(t.janela->close());
+        QVERIFY(t.dialogos.mensagens.isEmpty());
+    }
+    JanelaDeTeste t;
+    QVERIFY(t.abrir());
+    sortearUm(t);
+    t.dialogos.respostasMensagem.push_back(platform::Dialogos::RespostaNao);
+    QVERIFY(!t.janela->close());
+    QCOMPARE(t.dialogos.mensagens, QStringList{QStringLiteral("Deseja realmente sair do programa?")});
+    QCOMPARE(t.dialogos.codigos, std::vector<int>{platform::Dialogos::SimNaoPergunta});
+    QVERIFY(t.janela->isVisible());
+    QCOMPARE(t.janela->lstN().listCount(), 1);
+
+    t.dialogos.respostasMensagem.push_back(platform::Dialogos::RespostaSim);
+    QVERIFY(t.janela->close());
+    QVERIFY(!t.janela->isVisible());
+}
+
+void tst_ciclo_de_vida::sempreVisivelPeloSistemaDeJanelas() {
+    JanelaDeTeste t;
+    QVERIFY(t.abrir());
+    auto* chk1 = t.controle<QCheckBox>("chk1");
+    chk1->click();
+    chk1->click();
+    QCOMPARE(t.janelas.chamadasAcima, (std::vector<bool>{true, false}));
+}
+
+void tst_ciclo_de_vida::animarDuasVezesVoltaAoQueEra() {
+    JanelaDeTeste t;
+    QVERIFY(t.abrir());
+    t.informarParticipantes(QStringLiteral("20"));
+    auto* cmdAnimar = t.controle<QAbstractButton>("cmdAnimar");
+    cmdAnimar->click();
+    QVERIFY(!timer(t, "Timer1")->isActive());
+    QVERIFY(timer(t, "Timer2")->isActive());
+    cmdAnimar->click();
+    QVERIFY(timer(t, "Timer1")->isActive());
+    QVERIFY(!timer(t, "Timer2")->isActive());
+    QVERIFY(!timer(t, "tmpCor")->isActive());
+    QCOMPARE(t.janela->focusWidget(), t.controle<QWidget>("cmdSorteio"));
+}
+
+void tst_ciclo_de_vida::chacoalharMoveOPainelERenovaOsContadores() {
+    JanelaDeTeste t;
+    QVERIFY(t.abrir());
+    QWidget* pct1 = t.controle<QWidget>("pct1");
+    auto* cmdChacoalhar = t.controle<QAbstractButton>("cmdChacoalhar");
+    const QPoint inicio = pct1->pos();
+    const QPointF inicioEmTwips = t.janela->posicaoDoPainel();
+
+    // Nothing drawn yet: only the focus moves (the draw button is not enabled yet, either).
+    const EstadoSorteio antes = t.janela->motor().estado();
+    cmdChacoalhar->click();
+    QVERIFY(t.janelas.pausas.empty());
+    QCOMPARE(t.janela->motor().estado().Giro1, antes.Giro1);
+
+    sortearUm(t);
+    // At every pause: where the panel is, and whether the screen already shows it there.
+    struct Pausa {
+        double left;
+        int pinturas;
+    };
+    std::vector<Pausa> vistas;
+    ContadorDePinturas contador(pct1);
+    t.janelas.aoPausar = [&](int) {
+        vistas.push_back({t.janela->posicaoDoPainel().x(), contador.pinturas});
+    };
+    cmdChacoalhar->click();
+    QCOMPARE(t.janelas.pausas, std::vector<int>(44, 25));
+    for (std::size_t k = 0; k < vistas.size(); ++k) {
+        const bool deslocado = (k / 2) % 2 == 1;
+        QCOMPARE(vistas[k].left, inicioEmTwips.x() + (deslocado ? 80 : 0));
+        // Each move was painted before the pause that follows it, with no event let in.
+        if (k > 0 && k % 2 == 0)
+            QVERIFY(vistas[k].pinturas > vistas[k - 1].pinturas);
+    }
+    QCOMPARE(pct1->pos(), inicio);
+    QCOMPARE(t.janela->posicaoDoPainel(), inicioEmTwips);
+    const EstadoSorteio& e = t.janela->motor().estado();
+    QVERIFY(e.Giro1 >= 1 && e.Giro1 <= 21);
+    QVERIFY(e.Giro2 >= 1 && e.Giro2 <= 21);
+    QCOMPARE(t.janela->focusWidget(), t.controle<QWidget>("cmdSorteio"));
+}
+
+void tst_ciclo_de_vida::reconstruirColunasNaoDeixaOutroEventoEntrar() {
+    JanelaDeTeste t;
+    QVERIFY(t.abrir());
+    bool rodou = false;
+    QMetaObject::invokeMethod(t.janela.get(), [&] { rodou = true; }, Qt::QueuedConnection);
+    QVERIFY(t.janela->animacao().MontarColunas());
+    QVERIFY(!rodou);
+    QTRY_VERIFY(rodou);
+}
+
+void tst_ciclo_de_vida::painelSegueOEstadoDaJanela() {
+    JanelaDeTeste t;
+    QVERIFY(t.abrir());
+    const QSizeF tela = QSizeF(t.janela->screen()->geometry().size()) * 15;
+    const QPointF maximizado = janela::leiaute::painelMaximizado(
+        tela, QSizeF(janela::leiaute::larguraDoPainel, janela::leiaute::alturaDoPainel));
+    QCOMPARE(t.janela->posicaoDoPainel(), maximizado);
+
+    t.controle<QAbstractButton>("cmdAnimar")->click(); // Timer1 off, as the operator may leave it
+    t.janela->showNormal();
+    QTRY_COMPARE(t.janela->posicaoDoPainel(), QPointF(30, 30));
+    QCOMPARE(t.janela->size(), QSize(719, 480));
+    QVERIFY(!timer(t, "Timer1")->isActive());
+    t.janela->showMaximized();
+    QTRY_COMPARE(t.janela->posicaoDoPainel(), maximizado);
+    QVERIFY(timer(t, "Timer1")->isActive()); // maximising switches the rain on again
+}
+
+QTEST_MAIN(tst_ciclo_de_vida)
+#include "tst_ciclo_de_vida.moc"
