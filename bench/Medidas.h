@@ -16,16 +16,20 @@ inline double mediana(std::vector<double> v) {
     return v.size() % 2 ? v[meio] : (v[meio - 1] + v[meio]) / 2;
 }
 
-// Peak resident memory of this process, in MiB, as the kernel reports it.
-inline double picoDeMemoriaMiB() {
+// A memory figure of this process (VmHWM, VmRSS...), in MiB, as the kernel reports it.
+inline double memoriaMiB(const char* campo) {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
+    const QByteArray prefixo = QByteArray(campo) + ':';
     for (const QByteArray& linha : status.readAll().split('\n')) {
-        if (linha.startsWith("VmHWM:"))
-            return linha.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+        if (linha.startsWith(prefixo))
+            return linha.mid(prefixo.size()).trimmed().split(' ').first().toDouble() / 1024.0;
     }
     return -1;
 }
+
+// Peak resident memory of this process, in MiB.
+inline double picoDeMemoriaMiB() { return memoriaMiB("VmHWM"); }
 
 } // namespace rodaleque::bench

@@ -19,14 +19,36 @@ QRect lugarDe(const ColunaDaChuva& c) {
 
 } // namespace
 
-Chuva::Chuva(QWidget* pai, const Animacao& animacao) : QWidget(pai), animacao_(animacao) {
-    setObjectName(QStringLiteral("Code"));
-    // Black everywhere a column does not stand: all of it is painted here.
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setFont(fonte(8.25, true));
+FaixaDaChuva::FaixaDaChuva(QWidget* pai, const Chuva& chuva) : QWidget(pai), chuva_(chuva) {
+    setAttribute(Qt::WA_OpaquePaintEvent); // black where no column stands: all painted here
 }
 
-void Chuva::aoMudar(const QRect& painel) {
+void FaixaDaChuva::paintEvent(QPaintEvent* evento) {
+    QPainter p(this);
+    const auto& faixas = chuva_.faixas_;
+    const std::size_t esta = std::size_t(std::find(faixas.begin(), faixas.end(), this) - faixas.begin());
+    chuva_.pintar(p, evento->rect().translated(pos()), pos(), esta);
+}
+
+Chuva::Chuva(QWidget* janela, const Animacao& animacao) : animacao_(animacao) {
+    for (FaixaDaChuva*& faixa : faixas_) {
+        faixa = new FaixaDaChuva(janela, *this);
+        faixa->setObjectName(QStringLiteral("Code"));
+        faixa->setFont(fonte(8.25, true));
+        faixa->lower();
+    }
+}
+
+void Chuva::ajustar(const QRect& janela, const QRect& painel) {
+    const QRect p = painel & janela;
+    // Above and below the panel across the whole width; beside it at its height.
+    faixas_[0]->setGeometry(QRect(janela.left(), janela.top(), janela.width(), p.top() - janela.top()));
+    faixas_[1]->setGeometry(QRect(janela.left(), p.bottom() + 1, janela.width(), janela.bottom() - p.bottom()));
+    faixas_[2]->setGeometry(QRect(janela.left(), p.top(), p.left() - janela.left(), p.height()));
+    faixas_[3]->setGeometry(QRect(p.right() + 1, p.top(), janela.right() - p.right(), p.height()));
+}
+
+void Chuva::aoMudar() {
     const std::vector<ColunaDaChuva>& colunas = animacao_.Code();
     desenhos_.resize(colunas.size());
     QRegion mudou;
@@ -48,19 +70,20 @@ void Chuva::aoMudar(const QRect& painel) {
         d.lugar = lugar;
         d.visivel = coluna.Visible;
     }
-    if (desenhos_.size() > colunas.size())
-        desenhos_.resize(colunas.size());
-    mudou -= painel;
-    if (!mudou.isEmpty())
-        update(mudou);
+    // A margin is repainted whole when anything in it changed.
+    for (FaixaDaChuva* faixa : faixas_) {
+        if (!faixa->geometry().isEmpty() && mudou.intersects(faixa->geometry()))
+            faixa->update();
+    }
 }
 
 QPixmap Chuva::desenhar(const ColunaDaChuva& coluna, QSize tamanho) const {
     QPixmap figura(tamanho.expandedTo(QSize(1, 1)));
     figura.fill(Qt::black);
     QPainter p(&figura);
-    p.setFont(font());
-    const QFontMetrics medidas(font());
+    const QFont letra = faixas_.front()->font();
+    p.setFont(letra);
+    const QFontMetrics medidas(letra);
     // Printed one below the other from the top, each a line of the column's font.
     int y = medidas.ascent();
     for (const LinhaImpressa& linha : coluna.linhas) {
@@ -73,14 +96,14 @@ QPixmap Chuva::desenhar(const ColunaDaChuva& coluna, QSize tamanho) const {
     return figura;
 }
 
-void Chuva::paintEvent(QPaintEvent* evento) {
-    ++pinturas_;
-    QPainter p(this);
-    for (const QRect& r : evento->region())
-        p.fillRect(r, Qt::black);
+void Chuva::pintar(QPainter& p, const QRect& area, QPoint origem, std::size_t faixa) const {
+    ++pinturas_[faixa];
+    p.fillRect(area.translated(-origem), Qt::black);
+    // Only the part of a column within the area: a whole column can be several screens tall.
     for (const Desenho& d : desenhos_) {
-        if (d.visivel && evento->region().intersects(d.lugar))
-            p.drawPixmap(d.lugar.topLeft(), d.figura);
+        const QRect parte = d.lugar & area;
+        if (d.visivel && !parte.isEmpty())
+            p.drawPixmap(parte.topLeft() - origem, d.figura, parte.translated(-d.lugar.topLeft()));
     }
 }
 

@@ -29,7 +29,7 @@ bool frm1::Form_Load() {
     animacao_.prepararModelo();
     Timer1_.setInterval(intervaloDaChuvaEmMs);
     animacao_.MontarColunas();
-    chuva_->aoMudar(pct1_->geometry());
+    chuva_->aoMudar();
     return true;
 }
 
@@ -75,7 +75,7 @@ void frm1::cmdAnimar_Click() {
 
 void frm1::aoTimer1() {
     animacao_.Timer1_Timer();
-    chuva_->aoMudar(pct1_->geometry());
+    chuva_->aoMudar();
 }
 
 // Only what is already waiting to be painted: no tick, click or draw may run in the middle

@@ -52,6 +52,7 @@ void frm1::moverPainel(double left, double top) {
     pct1Left_ = left;
     pct1Top_ = top;
     pct1_->move(emPixels(left), emPixels(top));
+    chuva_->ajustar(rect(), pct1_->geometry());
 }
 
 // The window cannot be dragged to another size: while it is not maximised, the window
@@ -83,7 +84,7 @@ void frm1::changeEvent(QEvent* evento) {
 // so, a size other than the built one is not laid out.
 void frm1::resizeEvent(QResizeEvent* evento) {
     QWidget::resizeEvent(evento);
-    chuva_->setGeometry(rect());
+    chuva_->ajustar(rect(), pct1_->geometry());
     if (maximizada() || size() == tamanhoConstruido())
         Form_Resize();
 }

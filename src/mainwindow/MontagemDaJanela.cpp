@@ -120,9 +120,8 @@ void frm1::montarSuperficie() {
     pct1_->setFocusPolicy(Qt::TabFocus);
 
     // The control array Code: the rain's columns, painted on one surface behind the panel.
-    chuva_ = new Chuva(this, animacao_);
-    chuva_->setGeometry(rect());
-    chuva_->lower();
+    chuva_ = std::make_unique<Chuva>(this, animacao_);
+    chuva_->ajustar(rect(), pct1_->geometry());
 }
 
 void frm1::montarRotulos() {

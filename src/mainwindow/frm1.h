@@ -28,6 +28,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 namespace rodaleque::janela {
@@ -140,7 +141,7 @@ private:
     void ligarEventos();
     void aoQuadro();
 
-    Chuva* chuva_ = nullptr;
+    std::unique_ptr<Chuva> chuva_;
     Superficie* pct1_ = nullptr;
     double pct1Left_ = 30, pct1Top_ = 30;
     QWidget* pctFerramentas_ = nullptr;

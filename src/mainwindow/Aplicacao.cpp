@@ -1,0 +1,50 @@
+#include "Aplicacao.h"
+
+#include "frm1.h"
+
+#include <engine/Gerador.h>
+#include <engine/Produto.h>
+#include <platform/Abridor.h>
+#include <platform/Arquivos.h>
+#include <platform/Entropia.h>
+#include <platform/InstanciaUnica.h>
+#include <platform/Janelas.h>
+#include <platform/Programa.h>
+#include <platform/Relogio.h>
+#include <platform/gui/DialogosQt.h>
+
+#include <QApplication>
+#include <QStyleFactory>
+
+namespace rodaleque::janela {
+
+int executar(int argc, char** argv, const std::function<void(frm1&)>& aoMostrar) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(produto::nome());
+    QApplication::setApplicationVersion(produto::versao());
+    // One look on every desktop, which honours the colours the buttons are given.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    platform::RelogioDoSistema relogio;
+    platform::ArquivosDoSistema arquivos;
+    platform::DialogosQt dialogos(nullptr, produto::nome());
+    platform::AbridorDoSistema abridor;
+    GeradorPcg gerador;
+    platform::EntropiaDoSistema entropia;
+    platform::PastaDeResultadosDoSistema pastaDeResultados;
+    platform::JanelasDoSistema janelas;
+    const std::unique_ptr<platform::InstanciaUnica> instancia =
+        platform::criarInstanciaUnica(produto::nome());
+    frm1 janela({relogio, arquivos, dialogos, abridor, gerador, entropia, pastaDeResultados,
+                 platform::Programa::separador(), janelas, *instancia});
+
+    dialogos.definirJanela(&janela);
+    if (!janela.Form_Load())
+        return 0; // another copy runs and has been called to the front
+    janela.show();
+    if (aoMostrar)
+        aoMostrar(janela);
+    return app.exec();
+}
+
+} // namespace rodaleque::janela
