@@ -10,6 +10,7 @@ packages=(
   xvfb xauth x11-apps x11-utils xdotool imagemagick openbox wmctrl
   fonts-liberation
   xdg-utils
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
 )
 
 missing=()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cstdint>
+#include <memory>
 
 namespace rodaleque::platform {
 
@@ -28,26 +28,15 @@ public:
 class RelogioDoSistema final : public Relogio {
 public:
     RelogioDoSistema();
+    ~RelogioDoSistema() override;
     float SegundosDoDia() override;
     DataHoraLocal agora() override;
 
 private:
-    // The local date and time only change when the whole second does (DST switches on a
-    // whole second too), so they are worked out once per second instead of once per reading:
-    // a draw reads the clock several times in each of its attempts.
-    void atualizar(long long segundo);
-    long long segundoEmCache_ = -1;
-    DataHoraLocal local_;
-    double segundosDoDia_ = 0; // of the whole second in cache
-
-    void calibrar(uint64_t contador, double nanossegundos, double segundos);
-    bool comContador_;
-    uint64_t contadorInicial_ = 0;
-    double nsInicial_ = 0;
-    double ticksPorNs_ = 0;       // a lower bound of the processor counter's rate
-    uint64_t contadorDaLeitura_ = 0;
-    uint64_t ticksSeguros_ = 0;   // counter ticks during which the last reading stays valid
-    float ultimaLeitura_ = 0;
+    // What this system's clock keeps between readings to make them cheap; each platform's
+    // file says what that is.
+    struct Estado;
+    std::unique_ptr<Estado> estado_;
 };
 
 } // namespace rodaleque::platform

@@ -1,6 +1,7 @@
 #include "platform/Relogio.h"
 
 #include <cmath>
+#include <cstdint>
 #include <ctime>
 
 #if defined(__x86_64__)
@@ -38,9 +39,37 @@ uint64_t lerContador() { return 0; }
 
 } // namespace
 
-RelogioDoSistema::RelogioDoSistema() : comContador_(contadorInvariante()) {}
+// The local date and time only change when the whole second does (DST switches on a whole
+// second too), so they are worked out once per second instead of once per reading: a draw reads
+// the clock several times in each of its attempts.
+struct RelogioDoSistema::Estado {
+    float SegundosDoDia();
+    DataHoraLocal agora();
 
-void RelogioDoSistema::atualizar(long long segundo) {
+    void atualizar(long long segundo);
+    long long segundoEmCache_ = -1;
+    DataHoraLocal local_;
+    double segundosDoDia_ = 0; // of the whole second in cache
+
+    void calibrar(uint64_t contador, double nanossegundos, double segundos);
+    bool comContador_ = contadorInvariante();
+    uint64_t contadorInicial_ = 0;
+    double nsInicial_ = 0;
+    double ticksPorNs_ = 0;       // a lower bound of the processor counter's rate
+    uint64_t contadorDaLeitura_ = 0;
+    uint64_t ticksSeguros_ = 0;   // counter ticks during which the last reading stays valid
+    float ultimaLeitura_ = 0;
+};
+
+RelogioDoSistema::RelogioDoSistema() : estado_(std::make_unique<Estado>()) {}
+
+RelogioDoSistema::~RelogioDoSistema() = default;
+
+float RelogioDoSistema::SegundosDoDia() { return estado_->SegundosDoDia(); }
+
+DataHoraLocal RelogioDoSistema::agora() { return estado_->agora(); }
+
+void RelogioDoSistema::Estado::atualizar(long long segundo) {
     if (segundo == segundoEmCache_)
         return;
     tm local{};
@@ -53,7 +82,7 @@ void RelogioDoSistema::atualizar(long long segundo) {
     segundoEmCache_ = segundo;
 }
 
-float RelogioDoSistema::SegundosDoDia() {
+float RelogioDoSistema::Estado::SegundosDoDia() {
     // A draw reads the clock a dozen times per attempt, mostly within a microsecond, while
     // the single-precision reading only moves every 2 to 8 ms for most of the day. When the
     // counter shows that too little time has passed for the reading to have moved, the last
@@ -70,7 +99,7 @@ float RelogioDoSistema::SegundosDoDia() {
     return ultimaLeitura_;
 }
 
-void RelogioDoSistema::calibrar(uint64_t contador, double nanossegundos, double segundos) {
+void RelogioDoSistema::Estado::calibrar(uint64_t contador, double nanossegundos, double segundos) {
     ticksSeguros_ = 0;
     if (!comContador_)
         return;
@@ -96,7 +125,7 @@ void RelogioDoSistema::calibrar(uint64_t contador, double nanossegundos, double 
     contadorDaLeitura_ = contador;
 }
 
-DataHoraLocal RelogioDoSistema::agora() {
+DataHoraLocal RelogioDoSistema::Estado::agora() {
     atualizar(lerRelogio().tv_sec);
     return local_;
 }

@@ -1,20 +1,42 @@
 #include "platform/Abridor.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "platform/windows/ApiWindows.h"
 
 #include <string>
 
 namespace rodaleque::platform {
 
+namespace {
+
+// The Windows system folder, where Notepad comes with the system; empty if it cannot be had.
+std::wstring pastaDoSistema() {
+    std::wstring pasta(MAX_PATH, L'\0');
+    UINT n = GetSystemDirectoryW(pasta.data(), static_cast<UINT>(pasta.size()));
+    // Too small a buffer gives the size needed, terminator included.
+    if (n >= pasta.size()) {
+        pasta.resize(n);
+        n = GetSystemDirectoryW(pasta.data(), static_cast<UINT>(pasta.size()));
+    }
+    if (n == 0 || n >= pasta.size())
+        return {};
+    pasta.resize(n);
+    return pasta;
+}
+
+} // namespace
+
 bool AbridorDoSistema::abrir(const QString& caminho) {
-    // Notepad takes everything after its name as the file name, blanks included.
-    std::wstring linha = L"NOTEPAD.EXE " + caminho.toStdWString();
+    // By its full path in the system folder, never searched for: a bare "NOTEPAD.EXE" is looked
+    // up first in the program's own folder, which can be written and holds the results files,
+    // so a program left there under that name would run instead.
+    const std::wstring sistema = pastaDoSistema();
+    if (sistema.empty())
+        return false;
+    const std::wstring notepad = sistema + L"\\notepad.exe";
+
+    // Notepad takes everything after its own name as the file name, blanks included, so the
+    // path goes unquoted. Its own name is quoted, so that it ends where Notepad looks for it.
+    std::wstring linha = L'"' + notepad + L"\" " + caminho.toStdWString();
 
     STARTUPINFOW inicio{};
     inicio.cb = sizeof(inicio);
@@ -23,7 +45,7 @@ bool AbridorDoSistema::abrir(const QString& caminho) {
     PROCESS_INFORMATION processo{};
 
     // CreateProcessW may write into the command line, hence the non-const buffer.
-    if (!CreateProcessW(nullptr, linha.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    if (!CreateProcessW(notepad.c_str(), linha.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &inicio, &processo))
         return false;
 
