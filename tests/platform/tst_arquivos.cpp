@@ -1,5 +1,7 @@
 #include "platform/Arquivos.h"
 
+#include "ProcessoFilho.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,15 +11,12 @@
 
 #include <cerrno>
 #include <cstring>
-#include <functional>
 
 #include <fcntl.h>
-#include <grp.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using rodaleque::platform::ArquivosDoSistema;
@@ -45,22 +44,6 @@ int descritoresAbertos() {
     return static_cast<int>(QDir(QStringLiteral("/proc/self/fd"))
                                 .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
                                 .size());
-}
-
-// Runs the body in a forked child, so that limits and identities it takes on stay there.
-// Returns the child's exit code, or 128 + the signal that killed it.
-int emProcessoFilho(const std::function<int()>& corpo) {
-    const pid_t pid = fork();
-    if (pid < 0)
-        return -1;
-    if (pid == 0)
-        _exit(corpo());
-    int estado = 0;
-    if (waitpid(pid, &estado, 0) != pid)
-        return -1;
-    if (WIFSIGNALED(estado))
-        return 128 + WTERMSIG(estado);
-    return WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
 }
 
 // What the child reports: the append's answer, or why it never got to ask.
@@ -226,7 +209,7 @@ TEST_F(Arquivos, FolderThatCannotBeWrittenFailsAndCreatesNothing) {
     if (geteuid() == 0) {
         // Root writes anywhere, so ask as "nobody" in a child of its own.
         const int r = emProcessoFilho([&] {
-            if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)
+            if (!deixarDeSerRoot())
                 return FilhoSemPreparo;
             return arquivos_.acrescentarDuravel(resultados, "7\r\n") ? FilhoGravou : FilhoFalhou;
         });
