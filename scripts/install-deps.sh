@@ -7,7 +7,8 @@ packages=(
   cmake g++ make pkgconf
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev
-  xvfb xauth x11-apps x11-utils xdotool imagemagick
+  xvfb xauth x11-apps x11-utils xdotool imagemagick openbox
+  dpkg-dev desktop-file-utils
   fonts-liberation
   xdg-utils
 )
