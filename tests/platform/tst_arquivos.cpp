@@ -1,11 +1,11 @@
 #include "platform/Arquivos.h"
 
+#include "PastaAberta.h"
 #include "ProcessoFilho.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -51,16 +51,8 @@ constexpr int FilhoFalhou = 0;
 constexpr int FilhoGravou = 1;
 constexpr int FilhoSemPreparo = 2;
 
-class Arquivos : public ::testing::Test {
+class Arquivos : public ComPastaAberta {
 protected:
-    void SetUp() override {
-        // Under /tmp and opened up to 0755, so a child that dropped to "nobody" can reach it.
-        ASSERT_TRUE(raiz_.isValid());
-        ASSERT_EQ(chmod(QFile::encodeName(raiz_.path()).constData(), 0755), 0);
-    }
-
-    QString em(const QString& nome) const { return raiz_.path() + u'/' + nome; }
-
     // A device that is always full. As root, a private node of /dev/full's kind, so that a
     // faulty rollback unlinks that one and not the system's. Empty when none can be had.
     QString dispositivoCheio() const {
@@ -79,9 +71,6 @@ protected:
     }
 
     ArquivosDoSistema arquivos_;
-
-private:
-    QTemporaryDir raiz_{QStringLiteral("/tmp/tst_arquivos-XXXXXX")};
 };
 
 // --- appending ----------------------------------------------------------------------------

@@ -4,13 +4,13 @@
 #include "platform/Arquivos.h"
 #include "platform/Programa.h"
 
+#include "PastaAberta.h"
 #include "ProcessoFilho.h"
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -37,16 +37,8 @@ std::string haPasta(const QString& caminho) {
     return QFileInfo(caminho).isDir() ? "pasta existe" : "pasta não existe";
 }
 
-class PastaDosResultados : public ::testing::Test {
+class PastaDosResultados : public ComPastaAberta {
 protected:
-    void SetUp() override {
-        // Under /tmp and opened up to 0755, so that "nobody" can reach what lies inside.
-        ASSERT_TRUE(raiz_.isValid());
-        ASSERT_EQ(chmod(QFile::encodeName(raiz_.path()).constData(), 0755), 0);
-    }
-
-    QString em(const QString& nome) const { return raiz_.path() + u'/' + nome; }
-
     // A folder the child's user owns and may write.
     QString pastaDoFilho(const QString& nome) const {
         const QString pasta = em(nome);
@@ -65,16 +57,26 @@ protected:
         return pasta;
     }
 
-    // Runs the body in a child whose home is casa, and brings back the lines it reports.
-    Linhas noFilho(const QString& casa, const std::function<Linhas()>& corpo) const {
+    // The program's folder and the child's home, each one writable by the child or not; the
+    // documents folder the decision would pick by default.
+    bool preparar(bool programaGravavel, bool casaGravavel) {
+        const QString p = QStringLiteral("usr/bin"), c = QStringLiteral("casa");
+        programa_ = programaGravavel ? pastaDoFilho(p) : pastaSemEscrita(p);
+        casa_ = casaGravavel ? pastaDoFilho(c) : pastaSemEscrita(c);
+        documentos_ = casa_ + QStringLiteral("/Documents/Rodaleque");
+        return !programa_.isEmpty() && !casa_.isEmpty();
+    }
+
+    // Runs the body in a child whose home is casa_, and brings back the lines it reports.
+    Linhas noFilho(const std::function<Linhas()>& corpo) const {
         int tubo[2];
         if (pipe2(tubo, O_CLOEXEC) != 0)
             return {"sem tubo"};
         const int r = emProcessoFilho([&] {
             close(tubo[0]);
-            setenv("HOME", QFile::encodeName(casa).constData(), 1);
+            setenv("HOME", QFile::encodeName(casa_).constData(), 1);
             setenv("XDG_CONFIG_HOME",
-                   QFile::encodeName(casa + QStringLiteral("/.config")).constData(), 1);
+                   QFile::encodeName(casa_ + QStringLiteral("/.config")).constData(), 1);
             if (!deixarDeSerRoot())
                 return 2;
             std::string saida;
@@ -97,42 +99,33 @@ protected:
         return linhas;
     }
 
-private:
-    QTemporaryDir raiz_{QStringLiteral("/tmp/tst_pasta_de_resultados-XXXXXX")};
+    QString programa_, casa_, documentos_;
 };
 
 TEST_F(PastaDosResultados, WritableProgramFolderIsUsedUntilItStopsBeingWritable) {
-    const QString programa = pastaDoFilho(QStringLiteral("programa"));
-    const QString casa = pastaDoFilho(QStringLiteral("casa"));
-    ASSERT_FALSE(programa.isEmpty());
-    ASSERT_FALSE(casa.isEmpty());
-    const QString documentos = casa + QStringLiteral("/Documents/Rodaleque");
+    ASSERT_TRUE(preparar(true, true));
 
     // The same object across two set-ups: the answer follows the folder, not the first call.
-    const Linhas linhas = noFilho(casa, [&] {
-        PastaDeResultadosDoSistema pasta(programa);
-        Linhas l{texto(pasta.pasta()), haPasta(documentos)};
-        chmod(QFile::encodeName(programa).constData(), 0555);
+    const Linhas linhas = noFilho([&] {
+        PastaDeResultadosDoSistema pasta(programa_);
+        Linhas l{texto(pasta.pasta()), haPasta(documentos_)};
+        chmod(QFile::encodeName(programa_).constData(), 0555);
         l.push_back(texto(pasta.pasta()));
-        l.push_back(haPasta(documentos));
+        l.push_back(haPasta(documentos_));
         return l;
     });
 
     EXPECT_EQ(linhas,
-              (Linhas{texto(programa), "pasta não existe", texto(documentos), "pasta existe"}));
+              (Linhas{texto(programa_), "pasta não existe", texto(documentos_), "pasta existe"}));
 }
 
 TEST_F(PastaDosResultados, ProgramFolderTheUserCannotWriteSendsTheFilesToDocuments) {
-    const QString programa = pastaSemEscrita(QStringLiteral("usr/bin"));
-    const QString casa = pastaDoFilho(QStringLiteral("casa"));
-    ASSERT_FALSE(programa.isEmpty());
-    ASSERT_FALSE(casa.isEmpty());
-    const QString documentos = casa + QStringLiteral("/Documents/Rodaleque");
-    const QString arquivo = documentos + QStringLiteral("/sn.1[2-3]4h5min6.txt");
+    ASSERT_TRUE(preparar(false, true));
+    const QString arquivo = documentos_ + QStringLiteral("/sn.1[2-3]4h5min6.txt");
 
-    const Linhas linhas = noFilho(casa, [&] {
-        PastaDeResultadosDoSistema pasta(programa);
-        Linhas l{texto(pasta.pasta()), haPasta(documentos)};
+    const Linhas linhas = noFilho([&] {
+        PastaDeResultadosDoSistema pasta(programa_);
+        Linhas l{texto(pasta.pasta()), haPasta(documentos_)};
         // A program whose folder cannot be told at all goes the same way.
         l.push_back(texto(PastaDeResultadosDoSistema(QString()).pasta()));
         ArquivosDoSistema arquivos;
@@ -140,18 +133,15 @@ TEST_F(PastaDosResultados, ProgramFolderTheUserCannotWriteSendsTheFilesToDocumen
         return l;
     });
 
-    EXPECT_EQ(linhas, (Linhas{texto(documentos), "pasta existe", texto(documentos), "gravou"}));
+    EXPECT_EQ(linhas, (Linhas{texto(documentos_), "pasta existe", texto(documentos_), "gravou"}));
     QFile gravado(arquivo);
     ASSERT_TRUE(gravado.open(QIODevice::ReadOnly));
     EXPECT_EQ(gravado.readAll(), QByteArrayLiteral("7\r\n"));
-    EXPECT_TRUE(QDir(programa).isEmpty());
+    EXPECT_TRUE(QDir(programa_).isEmpty());
 }
 
 TEST_F(PastaDosResultados, DocumentsFolderNamedInTheUsersFoldersFileIsUsed) {
-    const QString programa = pastaSemEscrita(QStringLiteral("usr/bin"));
-    const QString casa = pastaDoFilho(QStringLiteral("casa"));
-    ASSERT_FALSE(programa.isEmpty());
-    ASSERT_FALSE(casa.isEmpty());
+    ASSERT_TRUE(preparar(false, true));
     // As xdg-user-dirs writes it for a Portuguese desktop; not made yet.
     const QString configuracao = pastaDoFilho(QStringLiteral("casa/.config"));
     ASSERT_FALSE(configuracao.isEmpty());
@@ -160,10 +150,10 @@ TEST_F(PastaDosResultados, DocumentsFolderNamedInTheUsersFoldersFileIsUsed) {
     pastas.write("XDG_DESKTOP_DIR=\"$HOME/\xC3\x81rea de trabalho\"\n"
                  "XDG_DOCUMENTS_DIR=\"$HOME/Documentos\"\n");
     pastas.close();
-    const QString documentos = casa + QStringLiteral("/Documentos/Rodaleque");
+    const QString documentos = casa_ + QStringLiteral("/Documentos/Rodaleque");
 
-    const Linhas linhas = noFilho(casa, [&] {
-        PastaDeResultadosDoSistema pasta(programa);
+    const Linhas linhas = noFilho([&] {
+        PastaDeResultadosDoSistema pasta(programa_);
         return Linhas{texto(pasta.pasta()), haPasta(documentos)};
     });
 
@@ -171,24 +161,20 @@ TEST_F(PastaDosResultados, DocumentsFolderNamedInTheUsersFoldersFileIsUsed) {
 }
 
 TEST_F(PastaDosResultados, DocumentsThatCannotBeMadeGiveAPathWhereTheAppendFails) {
-    const QString programa = pastaSemEscrita(QStringLiteral("usr/bin"));
-    const QString casa = pastaSemEscrita(QStringLiteral("casa"));
-    ASSERT_FALSE(programa.isEmpty());
-    ASSERT_FALSE(casa.isEmpty());
-    const QString documentos = casa + QStringLiteral("/Documents/Rodaleque");
+    ASSERT_TRUE(preparar(false, false));
 
-    const Linhas linhas = noFilho(casa, [&] {
-        PastaDeResultadosDoSistema pasta(programa);
+    const Linhas linhas = noFilho([&] {
+        PastaDeResultadosDoSistema pasta(programa_);
         const QString escolhida = pasta.pasta();
         ArquivosDoSistema arquivos;
         const bool gravou =
             arquivos.acrescentarDuravel(escolhida + QStringLiteral("/sn.1.txt"), "7\r\n");
-        return Linhas{texto(escolhida), haPasta(documentos), gravou ? "gravou" : "não gravou"};
+        return Linhas{texto(escolhida), haPasta(documentos_), gravou ? "gravou" : "não gravou"};
     });
 
     // The operator learns of it from the failed append, as with any other folder.
-    EXPECT_EQ(linhas, (Linhas{texto(documentos), "pasta não existe", "não gravou"}));
-    EXPECT_TRUE(QDir(casa).isEmpty());
+    EXPECT_EQ(linhas, (Linhas{texto(documentos_), "pasta não existe", "não gravou"}));
+    EXPECT_TRUE(QDir(casa_).isEmpty());
 }
 
 } // namespace
