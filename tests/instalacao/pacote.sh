@@ -16,7 +16,8 @@ temporaria=$(mktemp -d)
 chmod 755 "$temporaria"
 source scripts/servidor-x.sh
 source scripts/operador.sh
-trap 'parar_servidor_x; rm -rf "$temporaria"' EXIT
+limpar() { parar_servidor_x; rm -rf "$temporaria"; }
+trap limpar EXIT
 
 # --- the package and its fields -----------------------------------------------------------
 cpack --config "$construcao/CPackConfig.cmake" -G DEB -B "$temporaria/cpack" \
@@ -55,6 +56,8 @@ done
 
 # --- the unpacked program runs ----------------------------------------------------------
 iniciar_servidor_x 1280x1024
+# It sets a trap of its own for stopping the server; the scratch folder goes too.
+trap limpar EXIT
 
 # Starts the unpacked program with what follows as its command's prefix; sets pid and janela.
 iniciar_programa() {
