@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev
   xvfb xauth x11-apps x11-utils xdotool imagemagick openbox wmctrl
+  dpkg-dev desktop-file-utils
   fonts-liberation
   xdg-utils
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64

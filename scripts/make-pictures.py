@@ -1,9 +1,12 @@
 #!/usr/bin/env python3
-# Draws the main window's pictures (tool bar GIFs, draw button JPEG, s.gif, rodaleque.ico) into src/mainwindow/resources.
+# Draws the main window's pictures (tool bar GIFs, draw button JPEG, s.gif, rodaleque.ico) into
+# src/mainwindow/resources, and the desktop's icons (rodaleque-16.png, -32, -48) from the same
+# pixels as the ICO's images.
 #
-# Everything is drawn here from simple shapes, sampled 4 x 4 per pixel. GIF and ICO are written
-# by hand so the bytes and bit depths are exactly ours; only the JPEG goes through ImageMagick's
-# convert. Same bytes on every run: run it again after changing a drawing and commit the results.
+# Everything is drawn here from simple shapes, sampled 4 x 4 per pixel. GIF, ICO and PNG are
+# written by hand so the bytes and bit depths are exactly ours; only the JPEG goes through
+# ImageMagick's convert. Same bytes on every run: run it again after changing a drawing and
+# commit the results.
 #
 # Usage: scripts/make-pictures.py [output folder]
 
@@ -13,6 +16,7 @@ import struct
 import subprocess
 import sys
 import tempfile
+import zlib
 from pathlib import Path
 
 SUBSAMPLES = 4
@@ -423,6 +427,25 @@ def ico_bytes(images):
     return bytes(out)
 
 
+def png_bytes(picture):
+    """RGBA, 8 bits a channel, no filtering: transparent where the ICO's mask is set."""
+    size_h, size_w = len(picture), len(picture[0])
+
+    def chunk(kind, data):
+        crc = zlib.crc32(kind + data)
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", crc)
+
+    raw = bytearray()
+    for row in picture:
+        raw.append(0)
+        for c in row:
+            raw += bytes((0, 0, 0, 0)) if c is None else bytes(c) + b"\xff"
+    return (b"\x89PNG\r\n\x1a\n"
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", size_w, size_h, 8, 6, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(bytes(raw), 9))
+            + chunk(b"IEND", b""))
+
+
 def jpeg_bytes(picture):
     size_h, size_w = len(picture), len(picture[0])
     ppm = b"P6\n%d %d\n255\n" % (size_w, size_h) + bytes(v for row in picture for c in row for v in c)
@@ -573,6 +596,8 @@ def main():
     files["rodaleque.ico"] = ico_bytes([
         (logos[16], 4, LOGO_16_COLOURS), (logos[16], 8, None), (logos[32], 8, None),
         (logos[32], 24, None), (logos[48], 8, None), (logos[48], 24, None)])
+    for size, picture in logos.items():
+        files[f"rodaleque-{size}.png"] = png_bytes(picture)
 
     for name, data in files.items():
         path = out / name

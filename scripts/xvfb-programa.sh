@@ -1,7 +1,7 @@
 # Sourced by the scripts that drive the real program: starts an X server of its own with a
 # window manager, and a copy of the program in a scratch folder (its results files go next to
 # the executable), waits for the window and offers entering a participant count with the
-# keyboard, as an operator would.
+# keyboard, as an operator would (scripts/operador.sh).
 # Sets: pid (the program), janela (its window), pasta (the scratch folder).
 programa=build/src/mainwindow/rodaleque
 [ -x "$programa" ] || { echo "build the program first (scripts/run.sh)"; exit 1; }
@@ -14,15 +14,5 @@ cp "$programa" "$pasta/"
 "$pasta/rodaleque" &
 pid=$!
 servidor_x_pids=("$pid" "${servidor_x_pids[@]}")
-janela=$(xdotool search --sync --onlyvisible --name ' Rodaleque - ' 2>/dev/null | head -n 1)
-[ -n "$janela" ] || { echo "the window did not appear"; exit 1; }
-xdotool windowactivate --sync "$janela" 2>/dev/null || xdotool windowfocus --sync "$janela"
-sleep 0.5
-
-informar_participantes() {
-  xdotool key --window "$janela" alt+i
-  sleep 0.8
-  xdotool type --delay 50 "$1"
-  xdotool key Return
-  sleep 0.5
-}
+source scripts/operador.sh
+esperar_janela "$pid" || { echo "the window did not appear"; exit 1; }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <utility>
+
 namespace rodaleque::platform {
 
 // Where the program lives, and how this platform writes a path.
@@ -23,7 +25,13 @@ public:
 // otherwise, as when installed, the folder Rodaleque in the user's documents, made if needed.
 class PastaDeResultadosDoSistema final : public PastaDeResultados {
 public:
+    // The folder the program runs from, unless a test names another.
+    explicit PastaDeResultadosDoSistema(QString pastaDoPrograma = Programa::pasta())
+        : pastaDoPrograma_(std::move(pastaDoPrograma)) {}
     QString pasta() override;
+
+private:
+    QString pastaDoPrograma_;
 };
 
 } // namespace rodaleque::platform

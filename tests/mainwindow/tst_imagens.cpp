@@ -1,5 +1,6 @@
 // The main window's pictures as the program loads them from its resources: right format and
-// size, something drawn in them, and a window icon whose six images Windows can pick from.
+// size, something drawn in them, and a window icon whose six images Windows can pick from;
+// and the desktop's icons, which must show what the window icon shows.
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -35,8 +36,12 @@ quint32 campo(const QByteArray& d, qsizetype em, int bytes) {
     return valor;
 }
 
-quint16 u16(const QByteArray& d, qsizetype em) { return quint16(campo(d, em, 2)); }
-quint32 u32(const QByteArray& d, qsizetype em) { return campo(d, em, 4); }
+quint16 u16(const QByteArray& d, qsizetype em) {
+    return quint16(campo(d, em, 2));
+}
+quint32 u32(const QByteArray& d, qsizetype em) {
+    return campo(d, em, 4);
+}
 
 const QString icone = QStringLiteral(":/imagens/rodaleque.ico");
 
@@ -69,6 +74,8 @@ private Q_SLOTS:
     void imagemDoIcone();
     void cabecalhosDoIcone_data();
     void cabecalhosDoIcone();
+    void iconesDaAreaDeTrabalho_data();
+    void iconesDaAreaDeTrabalho();
 };
 
 void tst_Imagens::formatoETamanho_data() {
@@ -266,6 +273,55 @@ void tst_Imagens::cabecalhosDoIcone() {
     QVERIFY(transparente(0, lado - 1));
     QVERIFY(transparente(lado - 1, lado - 1));
     QVERIFY(!transparente(lado / 2, lado / 2));
+}
+
+void tst_Imagens::iconesDaAreaDeTrabalho_data() {
+    // The desktop's PNG of each size, the ICO image it must match in colour (its deepest one)
+    // and the palette image whose mask Qt applies.
+    QTest::addColumn<int>("lado");
+    QTest::addColumn<int>("cores");
+    QTest::addColumn<int>("mascara");
+    QTest::newRow("16 px") << 16 << 1 << 1;
+    QTest::newRow("32 px") << 32 << 3 << 2;
+    QTest::newRow("48 px") << 48 << 5 << 4;
+}
+
+void tst_Imagens::iconesDaAreaDeTrabalho() {
+    // Drawn with the window icon; a drawing changed without the script run again shows here.
+    QFETCH(int, lado);
+    QFETCH(int, cores);
+    QFETCH(int, mascara);
+
+    const QString caminho = QStringLiteral(PASTA_DAS_IMAGENS "/rodaleque-%1.png").arg(lado);
+    QFile f(caminho);
+    QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(caminho));
+    QCOMPARE(QImageReader::imageFormat(&f), QByteArray("png"));
+    const QImage png = QImage(caminho).convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(png.size(), QSize(lado, lado));
+
+    const auto imagemDoIcone = [](int indice) {
+        QImageReader leitor(icone);
+        return leitor.jumpToImage(indice) ? leitor.read().convertToFormat(QImage::Format_ARGB32)
+                                          : QImage();
+    };
+    const QImage cor = imagemDoIcone(cores);
+    const QImage recorte = imagemDoIcone(mascara);
+    QCOMPARE(cor.size(), png.size());
+    QCOMPARE(recorte.size(), png.size());
+
+    int visiveis = 0;
+    for (int y = 0; y < lado; ++y)
+        for (int x = 0; x < lado; ++x) {
+            const QRgb p = png.pixel(x, y);
+            const QString onde = QStringLiteral("%1,%2").arg(x).arg(y);
+            QVERIFY2(qAlpha(p) == 0 || qAlpha(p) == 255, qPrintable(onde));
+            QVERIFY2(qAlpha(p) == qAlpha(recorte.pixel(x, y)), qPrintable(onde));
+            if (qAlpha(p) == 255) {
+                QVERIFY2(p == (cor.pixel(x, y) | 0xFF000000u), qPrintable(onde));
+                ++visiveis;
+            }
+        }
+    QVERIFY2(visiveis > lado * lado / 2, qPrintable(QString::number(visiveis)));
 }
 
 QTEST_MAIN(tst_Imagens)

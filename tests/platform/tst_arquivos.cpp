@@ -1,23 +1,22 @@
 #include "platform/Arquivos.h"
 
+#include "PastaAberta.h"
+#include "ProcessoFilho.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <cstring>
-#include <functional>
 
 #include <fcntl.h>
-#include <grp.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using rodaleque::platform::ArquivosDoSistema;
@@ -47,37 +46,13 @@ int descritoresAbertos() {
                                 .size());
 }
 
-// Runs the body in a forked child, so that limits and identities it takes on stay there.
-// Returns the child's exit code, or 128 + the signal that killed it.
-int emProcessoFilho(const std::function<int()>& corpo) {
-    const pid_t pid = fork();
-    if (pid < 0)
-        return -1;
-    if (pid == 0)
-        _exit(corpo());
-    int estado = 0;
-    if (waitpid(pid, &estado, 0) != pid)
-        return -1;
-    if (WIFSIGNALED(estado))
-        return 128 + WTERMSIG(estado);
-    return WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
-}
-
 // What the child reports: the append's answer, or why it never got to ask.
 constexpr int FilhoFalhou = 0;
 constexpr int FilhoGravou = 1;
 constexpr int FilhoSemPreparo = 2;
 
-class Arquivos : public ::testing::Test {
+class Arquivos : public ComPastaAberta {
 protected:
-    void SetUp() override {
-        // Under /tmp and opened up to 0755, so a child that dropped to "nobody" can reach it.
-        ASSERT_TRUE(raiz_.isValid());
-        ASSERT_EQ(chmod(QFile::encodeName(raiz_.path()).constData(), 0755), 0);
-    }
-
-    QString em(const QString& nome) const { return raiz_.path() + u'/' + nome; }
-
     // A device that is always full. As root, a private node of /dev/full's kind, so that a
     // faulty rollback unlinks that one and not the system's. Empty when none can be had.
     QString dispositivoCheio() const {
@@ -96,9 +71,6 @@ protected:
     }
 
     ArquivosDoSistema arquivos_;
-
-private:
-    QTemporaryDir raiz_{QStringLiteral("/tmp/tst_arquivos-XXXXXX")};
 };
 
 // --- appending ----------------------------------------------------------------------------
@@ -226,7 +198,7 @@ TEST_F(Arquivos, FolderThatCannotBeWrittenFailsAndCreatesNothing) {
     if (geteuid() == 0) {
         // Root writes anywhere, so ask as "nobody" in a child of its own.
         const int r = emProcessoFilho([&] {
-            if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)
+            if (!deixarDeSerRoot())
                 return FilhoSemPreparo;
             return arquivos_.acrescentarDuravel(resultados, "7\r\n") ? FilhoGravou : FilhoFalhou;
         });

@@ -29,10 +29,10 @@ QString Programa::separador() {
 QString PastaDeResultadosDoSistema::pasta() {
     // Asked as the effective user, who is the one that will create the files. A folder that is
     // there but cannot be written (an installed program) sends the files to the documents.
-    const QString programa = Programa::pasta();
-    if (!programa.isEmpty() &&
-        faccessat(AT_FDCWD, QFile::encodeName(programa).constData(), W_OK | X_OK, AT_EACCESS) == 0)
-        return programa;
+    if (!pastaDoPrograma_.isEmpty() &&
+        faccessat(AT_FDCWD, QFile::encodeName(pastaDoPrograma_).constData(), W_OK | X_OK,
+                  AT_EACCESS) == 0)
+        return pastaDoPrograma_;
     QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (documentos.isEmpty())
         documentos = QDir::homePath();
