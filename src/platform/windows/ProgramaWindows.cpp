@@ -84,9 +84,8 @@ QString Programa::separador() {
 QString PastaDeResultadosDoSistema::pasta() {
     // A folder that is there but cannot be written (an installed program, under Program Files)
     // sends the files to the documents.
-    const QString programa = Programa::pasta();
-    if (!programa.isEmpty() && podeGravarEm(programa))
-        return programa;
+    if (!pastaDoPrograma_.isEmpty() && podeGravarEm(pastaDoPrograma_))
+        return pastaDoPrograma_;
     const QString pasta = juntar(documentos(), QStringLiteral("Rodaleque"));
     // If it cannot be made either, the first append there fails and the operator is told.
     CreateDirectoryW(pasta.toStdWString().c_str(), nullptr);
