@@ -2,7 +2,7 @@
 // colours, pictures and states.
 #include "frm1.h"
 
-#include "Geometria.h"
+#include <widgets/Geometria.h>
 
 #include <QIcon>
 #include <QPixmap>

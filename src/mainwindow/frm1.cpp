@@ -1,6 +1,6 @@
 #include "frm1.h"
 
-#include "Geometria.h"
+#include <widgets/Geometria.h>
 
 #include <engine/Produto.h>
 
