@@ -12,11 +12,13 @@ int16_t modificadores(Qt::KeyboardModifiers m) {
                    (m & Qt::AltModifier ? 4 : 0));
 }
 
-// The character a key types, as its code: Ctrl with a letter gives the control code
-// (Ctrl+C is 3), as on Windows.
+// The character a key types, as its code, or 0 for none, as on Windows: Ctrl with a letter
+// gives the control code (Ctrl+C is 3), and Delete types nothing (X11 gives it a DEL).
 int16_t codigoDoCaractere(const QKeyEvent& e) {
     if ((e.modifiers() & Qt::ControlModifier) && e.key() >= Qt::Key_A && e.key() <= Qt::Key_Z)
         return int16_t(e.key() - Qt::Key_A + 1);
+    if (e.key() == Qt::Key_Delete)
+        return 0;
     const QString texto = e.text();
     return texto.isEmpty() ? 0 : int16_t(texto.front().unicode());
 }
@@ -35,14 +37,15 @@ void CaixaComEventos::keyPressEvent(QKeyEvent* evento) {
     int16_t tecla = int16_t(evento->key() & 0x7FFF);
     if (aoBaixarTecla_)
         aoBaixarTecla_(tecla, modificadores(evento->modifiers()));
-    int16_t caractere = codigoDoCaractere(*evento);
+    const int16_t digitado = codigoDoCaractere(*evento);
+    int16_t caractere = digitado;
     if (caractere != 0 && aoTeclar_)
         aoTeclar_(caractere);
-    // Only what neither handler discarded reaches the box: a key kept at key down, or a
-    // character kept at key press (Ctrl+C, the copy).
+    // A key that types a character acts through it, so the key press decides (Ctrl+C, the
+    // copy, is such a character); a key that types none, as Delete or an arrow, acts at key
+    // down. A box with only a key-press filter thus keeps Delete and drops letters.
     const bool teclaMantida = !aoBaixarTecla_ || tecla != 0;
-    const bool caractereMantido = caractere != 0;
-    if (teclaMantida || caractereMantido)
+    if (digitado != 0 ? caractere != 0 : teclaMantida)
         QLineEdit::keyPressEvent(evento);
     else
         evento->accept();
