@@ -1,8 +1,8 @@
 #include "frm1.h"
 
-#include <widgets/Geometria.h>
-
+#include <about/frmSobre.h>
 #include <engine/Produto.h>
+#include <widgets/Geometria.h>
 
 #include <QIcon>
 #include <QImageReader>
@@ -60,7 +60,8 @@ frm1::frm1(Plataforma plataforma)
       arquivo_(plataforma.arquivos, plataforma.relogio, plataforma.pastaDeResultados,
                plataforma.separador),
       motor_(Ambiente{*this, aleatorio_, plataforma.relogio, plataforma.dialogos, arquivo_}),
-      painel_(motor_, *this, plataforma.dialogos, plataforma.abridor) {
+      painel_(motor_, *this, plataforma.dialogos, plataforma.abridor),
+      janelas_(plataforma.janelas) {
     setObjectName(QStringLiteral("frm1"));
     setWindowTitle(QStringLiteral(" RODALEQUE"));
     setWindowIcon(iconeDaJanela());
@@ -89,6 +90,8 @@ void frm1::Form_Load() {
     motor_.iniciar();
     Code0_->hide(); // the rain's template column, never shown itself
 }
+
+void frm1::s_Click() { sobre::frmSobre::mostrar(*this, janelas_); }
 
 CaixaDeTexto* frm1::txtEstat(int indice) {
     return indice >= 0 && indice < txtEstatCount() ? txtEstat_[indice] : nullptr;
@@ -142,6 +145,7 @@ void frm1::ligarEventos() {
     connect(cmdLocalizar_, &QAbstractButton::clicked, this,
             [this] { painel_.cmdLocalizar_Click(); });
     connect(lstN_, &PainelResultados::selecaoMudou, this, [this] { painel_.lstN_Click(); });
+    connect(s_, &RotuloClicavel::clicado, this, [this] { s_Click(); });
 
     connect(txtX_, &CaixaDeExibicao::clicada, this, [this] { painel_.txtX_Click(); });
     connect(txtPart_, &CaixaDeExibicao::clicada, this, [this] { painel_.txtPart_Click(); });

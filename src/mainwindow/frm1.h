@@ -19,6 +19,7 @@
 #include <platform/Janelas.h>
 #include <platform/Programa.h>
 #include <platform/Relogio.h>
+#include <widgets/RotuloClicavel.h>
 
 #include <QCheckBox>
 #include <QLabel>
@@ -61,6 +62,8 @@ public:
 
     // Gives the state its first values and sets up the first series.
     void Form_Load();
+    // Opens the About window, modal: returns once it is closed.
+    void s_Click();
 
     MotorSorteio& motor() { return motor_; }
     Painel& painel() { return painel_; }
@@ -125,7 +128,7 @@ private:
     QLabel* lblSnum_ = nullptr;
     QLabel* lblN_ = nullptr;
     QLabel* lblPos_ = nullptr;
-    QLabel* s_ = nullptr;
+    RotuloClicavel* s_ = nullptr;
     BotaoDeComando* cmdAnimar_ = nullptr;
     BotaoDeComando* Command1_ = nullptr;
     BotaoDeComando* cmdLocalizar_ = nullptr;
@@ -147,6 +150,7 @@ private:
     ArquivoResultados arquivo_;
     MotorSorteio motor_;
     Painel painel_;
+    platform::Janelas& janelas_;
 };
 
 } // namespace rodaleque::janela
