@@ -1,14 +1,14 @@
 #!/usr/bin/env python3
 # Draws the main window's pictures (tool bar GIFs, draw button JPEG, s.gif, rodaleque.ico) into
-# src/mainwindow/resources, and the desktop's icons (rodaleque-16.png, -32, -48) from the same
-# pixels as the ICO's images.
+# src/mainwindow/resources, the desktop's icons (rodaleque-16.png, -32, -48) from the same
+# pixels as the ICO's images, and the About window's three GIFs into src/about/resources.
 #
 # Everything is drawn here from simple shapes, sampled 4 x 4 per pixel. GIF, ICO and PNG are
 # written by hand so the bytes and bit depths are exactly ours; only the JPEG goes through
 # ImageMagick's convert. Same bytes on every run: run it again after changing a drawing and
 # commit the results.
 #
-# Usage: scripts/make-pictures.py [output folder]
+# Usage: scripts/make-pictures.py [output folder]   (with a folder, every picture goes there)
 
 import math
 import os
@@ -22,6 +22,7 @@ from pathlib import Path
 SUBSAMPLES = 4
 TOOLBAR_GREY = (224, 224, 224)
 BUTTON_GREY = (212, 208, 200)
+ABOUT_BACKGROUND = (135, 152, 160)
 
 
 # ---------------------------------------------------------------- drawing
@@ -114,6 +115,20 @@ def rect(x0, y0, x1, y1, fill, border=None, width=1.0):
     return polygon([(x0, y0), (x1, y0), (x1, y1), (x0, y1)], fill, border, width)
 
 
+def rounded_rect(x0, y0, x1, y1, r, fill, border=None, width=1.0):
+    def corner_distance(x, y):
+        dx = max(x0 + r - x, 0.0, x - (x1 - r))
+        dy = max(y0 + r - y, 0.0, y - (y1 - r))
+        return math.hypot(dx, dy)
+
+    def inside(x, y):
+        return x0 <= x < x1 and y0 <= y < y1 and corner_distance(x, y) < r
+
+    def edge_distance(x, y):
+        return min(r - corner_distance(x, y), x - x0, x1 - x, y - y0, y1 - y)
+    return Shape(inside, edge_distance, fill, border, width)
+
+
 def stroke(ax, ay, bx, by, thickness, fill, border=None, width=1.0):
     half = thickness / 2.0
     return Shape(lambda x, y: _segment_distance(x, y, ax, ay, bx, by) < half,
@@ -143,13 +158,23 @@ DIGITS = {
     '9': [".###.", "#...#", "#...#", ".####", "....#", "...#.", ".##.."],
 }
 
+LETTERS = {
+    'E': ["#####", "#....", "#....", "####.", "#....", "#....", "#####"],
+    'L': ["#....", "#....", "#....", "#....", "#....", "#....", "#####"],
+    'M': ["#...#", "##.##", "#.#.#", "#.#.#", "#...#", "#...#", "#...#"],
+    'O': [".###.", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."],
+    'P': ["####.", "#...#", "#...#", "####.", "#....", "#....", "#...."],
+    'X': ["#...#", "#...#", ".#.#.", "..#..", ".#.#.", "#...#", "#...#"],
+}
+
 # A 3 x 5 seven for the front ball where the 5 x 7 one does not fit.
 SMALL_SEVEN = ["###", "..#", ".#.", ".#.", ".#."]
 
 
 def text(chars, x0, y0, cell, fill, gap=1, font=None):
-    """Digits from the 5 x 7 font above (or one glyph of another), font pixels `cell` wide."""
-    glyphs = [font] if font is not None else [DIGITS[ch] for ch in chars]
+    """Digits and letters from the 5 x 7 font above (or one glyph of another), font pixels
+    `cell` wide."""
+    glyphs = [font] if font is not None else [DIGITS.get(ch) or LETTERS[ch] for ch in chars]
     rows, wide = len(glyphs[0]), len(glyphs[0][0])
     advance = wide + gap
 
@@ -163,14 +188,14 @@ def text(chars, x0, y0, cell, fill, gap=1, font=None):
     return Shape(inside, lambda x, y: 99.0, fill)
 
 
-def render(size, shapes):
+def render(width, height, shapes):
     """Per pixel: the mean colour of the samples that some shape covers, and the share covered.
     Shapes later in the list lie on top."""
     pixels = []
     step = 1.0 / SUBSAMPLES
-    for py in range(size):
+    for py in range(height):
         row = []
-        for px in range(size):
+        for px in range(width):
             acc = [0.0, 0.0, 0.0]
             hits = 0
             for sy in range(SUBSAMPLES):
@@ -570,6 +595,30 @@ def draw_logo(size):
     return shapes
 
 
+def draw_distribuidor():
+    # The distributor's badge, 80 x 15: a drum ball, its name and three small balls.
+    badge = vertical((64, 92, 112), (28, 44, 58), 0, 15)
+    shapes = [
+        rounded_rect(0.0, 0.0, 80.0, 15.0, 4.0, badge, (16, 26, 36), 1.0),
+        disc(7.5, 7.5, 5.2, sphere(7.5, 7.5, 5.2, GREEN), OUTLINE, 0.7),
+        text("EXEMPLO", 16.0, 4.0, 1.0, (244, 244, 236)),
+    ]
+    for x, base in ((63.5, GREEN), (69.5, WHITE_BALL), (75.5, (120, 220, 80))):
+        shapes.append(disc(x, 7.5, 2.4, sphere(x, 7.5, 2.4, base)))
+    return shapes
+
+
+def draw_desenvolvedor():
+    # The developer's mark: "</>" on a dark rounded square.
+    ink = (150, 230, 120)
+    shapes = [rounded_rect(1.0, 1.0, 31.0, 31.0, 6.0, vertical((72, 82, 98), (32, 38, 50), 1, 31),
+                           (18, 22, 28), 1.0)]
+    for ax, ay, bx, by in ((12.5, 10.0, 6.5, 16.0), (6.5, 16.0, 12.5, 22.0), (18.5, 8.5, 13.5, 23.5),
+                           (19.5, 10.0, 25.5, 16.0), (25.5, 16.0, 19.5, 22.0)):
+        shapes.append(stroke(ax, ay, bx, by, 2.4, ink))
+    return shapes
+
+
 # The 16-colour icon keeps a chosen palette: left to itself, the large dark and steel areas
 # would take nearly all sixteen entries and leave the balls muddy.
 LOGO_16_COLOURS = [
@@ -582,25 +631,35 @@ LOGO_16_COLOURS = [
 
 def main():
     root = Path(__file__).resolve().parent.parent
-    out = Path(sys.argv[1]) if len(sys.argv) > 1 else root / "src" / "mainwindow" / "resources"
-    out.mkdir(parents=True, exist_ok=True)
+    given = Path(sys.argv[1]) if len(sys.argv) > 1 else None
+    main_window = given or root / "src" / "mainwindow" / "resources"
+    about = given or root / "src" / "about" / "resources"
 
     files = {}
     for name, draw in (("animar.gif", draw_animar), ("abrir.gif", draw_abrir),
                        ("localizar.gif", draw_localizar), ("chacoalhar.gif", draw_chacoalhar)):
-        files[name] = gif_bytes(cut_out(render(16, draw()), blend_into=TOOLBAR_GREY))
-    files["sortear.jpg"] = jpeg_bytes(flatten(render(32, draw_sortear()), BUTTON_GREY))
-    files["s.gif"] = gif_bytes(cut_out(render(32, draw_logo(32))))
+        files[main_window / name] = gif_bytes(cut_out(render(16, 16, draw()),
+                                                      blend_into=TOOLBAR_GREY))
+    files[main_window / "sortear.jpg"] = jpeg_bytes(flatten(render(32, 32, draw_sortear()),
+                                                            BUTTON_GREY))
+    files[main_window / "s.gif"] = gif_bytes(cut_out(render(32, 32, draw_logo(32))))
 
-    logos = {s: cut_out(render(s, draw_logo(s))) for s in (16, 32, 48)}
-    files["rodaleque.ico"] = ico_bytes([
+    logos = {s: cut_out(render(s, s, draw_logo(s))) for s in (16, 32, 48)}
+    files[main_window / "rodaleque.ico"] = ico_bytes([
         (logos[16], 4, LOGO_16_COLOURS), (logos[16], 8, None), (logos[32], 8, None),
         (logos[32], 24, None), (logos[48], 8, None), (logos[48], 24, None)])
     for size, picture in logos.items():
-        files[f"rodaleque-{size}.png"] = png_bytes(picture)
+        files[main_window / f"rodaleque-{size}.png"] = png_bytes(picture)
 
-    for name, data in files.items():
-        path = out / name
+    # The About window's pictures sit on its own colour.
+    for name, width, height, shapes in (("imgIcon.gif", 48, 48, draw_logo(48)),
+                                        ("imgQz.gif", 80, 15, draw_distribuidor()),
+                                        ("vexo.gif", 32, 32, draw_desenvolvedor())):
+        files[about / name] = gif_bytes(cut_out(render(width, height, shapes),
+                                                blend_into=ABOUT_BACKGROUND))
+
+    for path, data in files.items():
+        path.parent.mkdir(parents=True, exist_ok=True)
         if not path.exists() or path.read_bytes() != data:
             path.write_bytes(data)
         print(f"{path}  {len(data)} bytes")

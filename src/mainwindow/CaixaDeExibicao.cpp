@@ -1,29 +1,8 @@
 #include "CaixaDeExibicao.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
-
 namespace rodaleque::janela {
 
-namespace {
-
-int16_t modificadores(Qt::KeyboardModifiers m) {
-    return int16_t((m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
-                   (m & Qt::AltModifier ? 4 : 0));
-}
-
-// The character a key types, as its code: Ctrl with a letter gives the control code
-// (Ctrl+C is 3), as on Windows.
-int16_t codigoDoCaractere(const QKeyEvent& e) {
-    if ((e.modifiers() & Qt::ControlModifier) && e.key() >= Qt::Key_A && e.key() <= Qt::Key_Z)
-        return int16_t(e.key() - Qt::Key_A + 1);
-    const QString texto = e.text();
-    return texto.isEmpty() ? 0 : int16_t(texto.front().unicode());
-}
-
-} // namespace
-
-CaixaDeExibicao::CaixaDeExibicao(QWidget* pai) : QLineEdit(pai) {
+CaixaDeExibicao::CaixaDeExibicao(QWidget* pai) : CaixaComEventos(pai) {
     setFrame(false);
     setReadOnly(true);
 }
@@ -36,31 +15,6 @@ void CaixaDeExibicao::setText(const QString& texto) {
     texto_ = texto.left(maxLength());
     QLineEdit::setText(texto_.left(exibidos_));
     setCursorPosition(0); // the strip reads from its start
-}
-
-// A click is a left press and release within the box; it comes after the box's own
-// handling, so that a selection the handler makes is the one that stays.
-void CaixaDeExibicao::mouseReleaseEvent(QMouseEvent* evento) {
-    QLineEdit::mouseReleaseEvent(evento);
-    if (evento->button() == Qt::LeftButton && rect().contains(evento->position().toPoint()))
-        Q_EMIT clicada();
-}
-
-void CaixaDeExibicao::keyPressEvent(QKeyEvent* evento) {
-    int16_t tecla = int16_t(evento->key() & 0x7FFF);
-    if (aoBaixarTecla_)
-        aoBaixarTecla_(tecla, modificadores(evento->modifiers()));
-    int16_t caractere = codigoDoCaractere(*evento);
-    if (caractere != 0 && aoTeclar_)
-        aoTeclar_(caractere);
-    // Only what neither handler discarded reaches the box: a key kept at key down, or a
-    // character kept at key press (Ctrl+C, the copy).
-    const bool teclaMantida = !aoBaixarTecla_ || tecla != 0;
-    const bool caractereMantido = caractere != 0;
-    if (teclaMantida || caractereMantido)
-        QLineEdit::keyPressEvent(evento);
-    else
-        evento->accept();
 }
 
 } // namespace rodaleque::janela

@@ -1,6 +1,6 @@
 #include "CaixasPintadas.h"
 
-#include "Geometria.h"
+#include <widgets/Geometria.h>
 
 #include <QPainter>
 

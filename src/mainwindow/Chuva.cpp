@@ -1,6 +1,6 @@
 #include "Chuva.h"
 
-#include "Geometria.h"
+#include <widgets/Geometria.h>
 
 #include <QPaintEvent>
 #include <QPainter>

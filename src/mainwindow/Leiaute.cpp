@@ -1,7 +1,7 @@
 // The window's placement on maximise and restore, and the size it keeps otherwise.
 #include "frm1.h"
 
-#include "Geometria.h"
+#include <widgets/Geometria.h>
 #include "Leiaute.h"
 
 #include <QEvent>

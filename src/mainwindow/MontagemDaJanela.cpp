@@ -2,7 +2,7 @@
 // colours, pictures and states.
 #include "frm1.h"
 
-#include "Geometria.h"
+#include <widgets/Geometria.h>
 
 #include <QIcon>
 #include <QPixmap>
@@ -134,7 +134,7 @@ void frm1::montarRotulos() {
                                       true, 0, 0x404040, 9.75, true, true});
     lblSnum_ = criarRotulo(pct1_, {"lblSnum", 90, 3300, 2415, 285, "Sorteio número:", false,
                                    0xE0E0E0, 0x000000, 9.75, false, false});
-    s_ = new QLabel(pct1_);
+    s_ = new RotuloClicavel(pct1_);
     s_->setObjectName(QStringLiteral("s"));
     colocar(*s_, 10110, 3330, 480, 480);
     s_->setPixmap(QPixmap(QStringLiteral(":/imagens/s.gif")));

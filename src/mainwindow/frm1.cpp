@@ -1,8 +1,8 @@
 #include "frm1.h"
 
-#include "Geometria.h"
-
+#include <about/frmSobre.h>
 #include <engine/Produto.h>
+#include <widgets/Geometria.h>
 
 #include <QIcon>
 #include <QImageReader>
@@ -88,6 +88,8 @@ frm1::frm1(Plataforma plataforma)
     ligarEventos();
 }
 
+void frm1::s_Click() { sobre::frmSobre::mostrar(*this, janelas_); }
+
 CaixaDeTexto* frm1::txtEstat(int indice) {
     return indice >= 0 && indice < txtEstatCount() ? txtEstat_[indice] : nullptr;
 }
@@ -127,6 +129,7 @@ void frm1::ligarEventos() {
     connect(cmdLocalizar_, &QAbstractButton::clicked, this,
             [this] { painel_.cmdLocalizar_Click(); });
     connect(lstN_, &PainelResultados::selecaoMudou, this, [this] { painel_.lstN_Click(); });
+    connect(s_, &RotuloClicavel::clicado, this, [this] { s_Click(); });
 
     connect(txtX_, &CaixaDeExibicao::clicada, this, [this] { painel_.txtX_Click(); });
     connect(txtPart_, &CaixaDeExibicao::clicada, this, [this] { painel_.txtPart_Click(); });

@@ -21,6 +21,7 @@
 #include <platform/Janelas.h>
 #include <platform/Programa.h>
 #include <platform/Relogio.h>
+#include <widgets/RotuloClicavel.h>
 
 #include <QCheckBox>
 #include <QLabel>
@@ -75,6 +76,8 @@ public:
     void chk1_Click();
     void cmdAnimar_Click();
     void cmdChacoalhar_Click();
+    // Opens the About window, modal: returns once it is closed.
+    void s_Click();
 
     MotorSorteio& motor() { return motor_; }
     Painel& painel() { return painel_; }
@@ -159,7 +162,7 @@ private:
     QLabel* lblSnum_ = nullptr;
     QLabel* lblN_ = nullptr;
     QLabel* lblPos_ = nullptr;
-    QLabel* s_ = nullptr;
+    RotuloClicavel* s_ = nullptr;
     BotaoDeComando* cmdAnimar_ = nullptr;
     BotaoDeComando* Command1_ = nullptr;
     BotaoDeComando* cmdLocalizar_ = nullptr;
