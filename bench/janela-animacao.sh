@@ -11,6 +11,7 @@ medidor=build/bench/bench_janela_animada
 programa=build/src/mainwindow/rodaleque
 [ -x "$medidor" ] && [ -x "$programa" ] || { echo "build first (scripts/run.sh)"; exit 1; }
 source scripts/servidor-x.sh
+source scripts/operador.sh
 iniciar_servidor_x 1280x1024
 xvfb=${servidor_x_pids[0]}
 pasta="$servidor_x_pasta/programa"
@@ -28,11 +29,7 @@ servidor_x_pids=("$!" "${servidor_x_pids[@]}")
 janela=$(timeout 20 xdotool search --sync --onlyvisible --name '^ Rodaleque - ' | head -n 1)
 xdotool windowactivate --sync "$janela" >/dev/null 2>&1 || true
 sleep 0.5
-xdotool key alt+i
-timeout 10 xdotool search --sync --onlyvisible --name '^Rodaleque$' >/dev/null
-sleep 0.3
-xdotool type --delay 20 99999
-xdotool key Return
+informar_participantes 99999
 
 for fase in maximised animation-off not-maximised; do
   esperar_linha "phase $fase begins"

@@ -13,8 +13,10 @@ esperar_janela() {
 
 informar_participantes() {
   xdotool key --window "$janela" alt+i
-  sleep 0.8
-  xdotool type --delay 50 "$1"
+  # The input box is titled with the product's name alone.
+  timeout 10 xdotool search --sync --onlyvisible --name '^Rodaleque$' >/dev/null
+  sleep 0.3
+  xdotool type --delay 20 "$1"
   xdotool key Return
   sleep 0.5
 }

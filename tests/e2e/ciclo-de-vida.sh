@@ -8,6 +8,7 @@ borda=$(readlink -f "$2")
 cenario=$3
 cd "$(dirname "$0")/../.."
 source scripts/servidor-x.sh
+source scripts/operador.sh
 iniciar_servidor_x 1280x1024
 
 legenda=' Rodaleque - 1.0.98'
@@ -60,14 +61,6 @@ morto() { ! vivo "$1"; }
 lugar() { xwininfo -id "$janela" | awk '/Absolute upper-left X|Absolute upper-left Y|Width:|Height:/ {printf "%s ", $NF}'; }
 pergunta() { timeout 10 xdotool search --sync --onlyvisible --name '^Rodaleque$' | head -n 1; }
 
-participantes() {
-  xdotool key alt+i
-  timeout 10 xdotool search --sync --onlyvisible --name '^Rodaleque$' >/dev/null
-  sleep 0.3
-  xdotool type --delay 20 "$1"
-  xdotool key Return
-  sleep 0.5
-}
 
 sortear() { xdotool key Return; sleep 0.3; }
 
@@ -106,6 +99,18 @@ segunda-copia)
   confere "the first copy keeps running" vivo "$pid"
   confere "one window with the caption" test "$(xdotool search --onlyvisible --name "^${legenda}\$" | wc -l)" -eq 1
   confere "the second copy set up no series" test -z "$(ls "$pasta" | grep '^sn\.' || true)"
+  # A running copy that does not answer (stopped here) still lets a new one end at once.
+  kill -STOP "$pid"
+  inicio=$(date +%s%N)
+  set +e
+  timeout 10 "$programa" >>"$servidor_x_pasta/programa.log" 2>&1
+  saida=$?
+  set -e
+  ms=$(( ($(date +%s%N) - inicio) / 1000000 ))
+  kill -CONT "$pid"
+  echo "with the first copy not answering, the second took $ms ms"
+  confere "a second copy that gets no answer exits with status 0" test "$saida" -eq 0
+  confere "within about a second" test "$ms" -lt 3000
   ;;
 
 dez-copias)
@@ -133,7 +138,7 @@ fechar)
   wmctrl -i -c "$janela"
   confere "closing with nothing drawn ends the program at once" esperar "ended" morto "$pid"
   iniciar
-  participantes 30
+  informar_participantes 30
   sortear
   wmctrl -i -c "$janela"
   caixa=$(pergunta)
@@ -165,7 +170,7 @@ sempre-visivel)
 
 chacoalhar)
   iniciar
-  participantes 30
+  informar_participantes 30
   sortear
   # A row through the lower panel, below the tool bar's top: the first light grey pixel from
   # the left is the panel's left edge.
