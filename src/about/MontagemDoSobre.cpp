@@ -63,6 +63,10 @@ janela::CaixaComEventos* criarCaixa(QWidget* pai, const char* nome, QRect lugar,
     caixa->setFont(janela::fonte(9.75));
     caixa->setText(QString::fromLatin1(texto));
     caixa->setCursorPosition(0);
+    // Read and copied with the keyboard, never edited with the mouse: no menu to paste from
+    // and nothing dropped in.
+    caixa->setContextMenuPolicy(Qt::NoContextMenu);
+    caixa->setAcceptDrops(false);
     return caixa;
 }
 

@@ -122,12 +122,10 @@ bool Animacao::RecarregarColuna(int32_t index) {
     coluna.linhas.clear();
     ++coluna.impressao;
 
-    int16_t n = 0;
+    int16_t n = 0; // 3..253 lines, so there are always steps between the first and the last
     if (!assign(n, roundTo16(double(aleatorio_.Proximo()) * 250 + 3)))
         return false;
     coluna.Height = janela_.twipsPorPixelY() * pixelsPorLinha * n;
-    if (n == 1)
-        return false; // no steps between one line: a division by zero
     const int16_t degraus = int16_t(n - 1);
     const Checked<int16_t> ar = valorAbsoluto(r), ag = valorAbsoluto(g), ab = valorAbsoluto(b);
     if (!ar.ok() || !ag.ok() || !ab.ok())

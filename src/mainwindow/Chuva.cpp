@@ -27,6 +27,7 @@ void FaixaDaChuva::paintEvent(QPaintEvent* evento) {
     QPainter p(this);
     const auto& faixas = chuva_.faixas_;
     const std::size_t esta = std::size_t(std::find(faixas.begin(), faixas.end(), this) - faixas.begin());
+    Q_ASSERT(esta < faixas.size());
     chuva_.pintar(p, evento->rect().translated(pos()), pos(), esta);
 }
 
@@ -63,7 +64,8 @@ void Chuva::aoMudar() {
             mudou += d.lugar;
         if (coluna.Visible)
             mudou += lugar;
-        if (refeita || lugar.size() != d.lugar.size()) {
+        // The hidden template is never painted, and never drawn either.
+        if (coluna.Visible && (refeita || lugar.size() != d.lugar.size())) {
             d.figura = desenhar(coluna, lugar.size());
             d.impressao = coluna.impressao;
         }

@@ -25,6 +25,7 @@ bool frm1::Form_Load() {
     }
     instancia_.aoSerChamada([this](const QString& titulo) { trazerParaFrente(titulo); });
     motor_.iniciar();
+    janelas_.BordaFixa(*this, size());
     maximizar();
     animacao_.prepararModelo();
     Timer1_.setInterval(intervaloDaChuvaEmMs);

@@ -25,7 +25,10 @@ QSize tamanhoConstruido() {
 
 } // namespace
 
-bool frm1::maximizada() const { return windowState() & Qt::WindowMaximized; }
+// A maximised window that is minimised keeps the flag: it counts as minimised.
+bool frm1::maximizada() const {
+    return (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) == Qt::WindowMaximized;
+}
 double frm1::larguraExterna() const { return frameGeometry().width() * twipsPorPixel; }
 double frm1::alturaExterna() const { return frameGeometry().height() * twipsPorPixel; }
 
@@ -55,29 +58,14 @@ void frm1::moverPainel(double left, double top) {
     chuva_->ajustar(rect(), pct1_->geometry());
 }
 
-// The window cannot be dragged to another size: while it is not maximised, the window
-// manager is told its only size. Maximising needs the bound lifted first.
-void frm1::ajustarDicasDeTamanho() {
-    const QSize construido = tamanhoConstruido();
-    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
-        setMinimumSize(construido);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    } else {
-        setFixedSize(construido);
-    }
-}
-
 void frm1::maximizar() {
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
 }
 
 void frm1::changeEvent(QEvent* evento) {
     QWidget::changeEvent(evento);
-    if (evento->type() != QEvent::WindowStateChange)
-        return;
-    ajustarDicasDeTamanho();
-    Form_Resize();
+    if (evento->type() == QEvent::WindowStateChange)
+        Form_Resize();
 }
 
 // A window manager may send the size of a maximise before the state: until the state says

@@ -1,5 +1,7 @@
 #include "frm1.h"
 
+#include "Leiaute.h"
+
 #include <about/frmSobre.h>
 #include <engine/Produto.h>
 #include <widgets/Geometria.h>
@@ -68,7 +70,7 @@ frm1::frm1(Plataforma plataforma)
     setObjectName(QStringLiteral("frm1"));
     setWindowTitle(QStringLiteral(" RODALEQUE"));
     setWindowIcon(iconeDaJanela());
-    ajustarDicasDeTamanho();
+    setFixedSize(pixels(leiaute::larguraDaJanela), pixels(leiaute::alturaDaJanela));
     QPalette fundo = palette();
     fundo.setColor(QPalette::Window, Qt::black);
     setPalette(fundo);

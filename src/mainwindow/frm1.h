@@ -126,7 +126,6 @@ private:
     void processarEventosPendentes() override;
 
     void maximizar();
-    void ajustarDicasDeTamanho();
     void moverPainel(double left, double top);
     void trazerParaFrente(const QString& titulo);
     void aoTimer1();

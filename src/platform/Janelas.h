@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSize>
+
 class QWidget;
 
 namespace rodaleque::platform {
@@ -13,6 +15,10 @@ public:
     // above all others, or goes back to normal stacking, without being hidden or re-created.
     virtual void SetWindowPos(QWidget& janela, bool acimaDeTodas) = 0;
 
+    // A fixed border: the window cannot be dragged to a size other than `tamanho`; it can
+    // still be minimised, maximised and restored, as far as the window system allows.
+    virtual void BordaFixa(QWidget& janela, QSize tamanho) = 0;
+
     // Blocks the window thread for that many milliseconds; no event is handled meanwhile.
     virtual void Sleep(int milissegundos) = 0;
 };
@@ -20,6 +26,7 @@ public:
 class JanelasDoSistema final : public Janelas {
 public:
     void SetWindowPos(QWidget& janela, bool acimaDeTodas) override;
+    void BordaFixa(QWidget& janela, QSize tamanho) override;
     void Sleep(int milissegundos) override;
 };
 

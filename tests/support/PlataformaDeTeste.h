@@ -121,12 +121,14 @@ struct EntropiaRoteirizada : platform::Entropia {
 // wants to see time pass, also slept.
 struct JanelasDeTeste : platform::Janelas {
     void SetWindowPos(QWidget&, bool acima) override { chamadasAcima.push_back(acima); }
+    void BordaFixa(QWidget&, QSize tamanho) override { bordasFixas.push_back(tamanho); }
     void Sleep(int ms) override {
         pausas.push_back(ms);
         if (aoPausar)
             aoPausar(ms);
     }
     std::vector<bool> chamadasAcima;
+    std::vector<QSize> bordasFixas;
     std::vector<int> pausas;
     std::function<void(int)> aoPausar;
 };

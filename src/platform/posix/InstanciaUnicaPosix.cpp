@@ -5,7 +5,6 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
-#include <QPointer>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
@@ -57,7 +56,9 @@ public:
     }
 
     bool outraCopiaRodando() override {
-        // tryLock takes over a lock whose holder has died, checked by process id and name.
+        // tryLock takes over a lock whose holder has died, checked by process id and name. A
+        // lock that cannot be made at all (no runtime folder to write) must not keep the
+        // program from starting: it then runs without the guard.
         if (!trava_->tryLock(0))
             return trava_->error() == QLockFile::LockFailedError;
         // A socket left by a copy that crashed; only the lock holder may clear it.
@@ -102,13 +103,9 @@ private:
                 continue;
             }
             // A caller that never finishes its message is dropped after the same deadline.
-            QPointer<QLocalSocket> guarda(conexao);
             QObject::connect(conexao, &QLocalSocket::readyRead, conexao,
                              [this, conexao] { ler(*conexao); });
-            QTimer::singleShot(prazoEmMs, conexao, [guarda] {
-                if (guarda)
-                    guarda->abort();
-            });
+            QTimer::singleShot(prazoEmMs, conexao, [conexao] { conexao->abort(); });
         }
     }
 

@@ -1,5 +1,6 @@
 #include "platform/Janelas.h"
 
+#include <QEvent>
 #include <QWidget>
 #include <QWindow>
 
@@ -8,6 +9,40 @@
 
 namespace rodaleque::platform {
 
+namespace {
+
+// Window managers here give a window the maximise button only if it can be resized, and
+// resize by dragging whatever is not bounded. So the window manager is told the only size
+// while the window is not maximised, and the bound is lifted while it is. It follows the
+// window's state, before the window itself lays out for it.
+class TamanhoForaDoMaximizado final : public QObject {
+public:
+    TamanhoForaDoMaximizado(QWidget& janela, QSize tamanho) : QObject(&janela), tamanho_(tamanho) {
+        janela.installEventFilter(this);
+        aplicar(janela);
+    }
+
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() == QEvent::WindowStateChange)
+            aplicar(static_cast<QWidget&>(*objeto));
+        return false;
+    }
+
+private:
+    void aplicar(QWidget& janela) const {
+        if (janela.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+            janela.setMinimumSize(tamanho_);
+            janela.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        } else {
+            janela.setFixedSize(tamanho_);
+        }
+    }
+
+    QSize tamanho_;
+};
+
+} // namespace
+
 void JanelasDoSistema::SetWindowPos(QWidget& janela, bool acimaDeTodas) {
     // On the native window, not the widget: QWidget::setWindowFlags would hide the window and
     // make it anew, while the window's own flag only asks the window manager for the state.
@@ -15,6 +50,10 @@ void JanelasDoSistema::SetWindowPos(QWidget& janela, bool acimaDeTodas) {
     if (nativa == nullptr)
         return;
     nativa->setFlag(Qt::WindowStaysOnTopHint, acimaDeTodas);
+}
+
+void JanelasDoSistema::BordaFixa(QWidget& janela, QSize tamanho) {
+    new TamanhoForaDoMaximizado(janela, tamanho); // owned by the window
 }
 
 void JanelasDoSistema::Sleep(int milissegundos) {
