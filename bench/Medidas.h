@@ -16,16 +16,27 @@ inline double mediana(std::vector<double> v) {
     return v.size() % 2 ? v[meio] : (v[meio - 1] + v[meio]) / 2;
 }
 
-// Peak resident memory of this process, in MiB, as the kernel reports it.
-inline double picoDeMemoriaMiB() {
+// A memory figure of this process from /proc/self/status ("VmHWM:", "VmRSS:"), in MiB.
+inline double memoriaMiB(const char* campo) {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
+    const QByteArray nome(campo);
     for (const QByteArray& linha : status.readAll().split('\n')) {
-        if (linha.startsWith("VmHWM:"))
-            return linha.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+        if (linha.startsWith(nome))
+            return linha.mid(nome.size()).trimmed().split(' ').first().toDouble() / 1024.0;
     }
     return -1;
+}
+
+// Peak resident memory of this process, in MiB, as the kernel reports it.
+inline double picoDeMemoriaMiB() {
+    return memoriaMiB("VmHWM:");
+}
+
+// Resident memory now, in MiB.
+inline double memoriaResidenteMiB() {
+    return memoriaMiB("VmRSS:");
 }
 
 } // namespace rodaleque::bench
