@@ -27,7 +27,7 @@
 
 namespace {
 
-constexpr int quedasPadrao = QUEDAS_PADRAO;
+constexpr int quedasPadrao = 250;
 constexpr int contagens[] = {2, 3, 10, 1000, 99999};
 
 int quedasPorContagem() {
