@@ -32,4 +32,7 @@ inline double memoriaMiB(const char* campo) {
 // Peak resident memory of this process, in MiB.
 inline double picoDeMemoriaMiB() { return memoriaMiB("VmHWM"); }
 
+// Resident memory now, in MiB.
+inline double memoriaResidenteMiB() { return memoriaMiB("VmRSS"); }
+
 } // namespace rodaleque::bench

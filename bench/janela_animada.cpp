@@ -73,7 +73,7 @@ private:
         std::printf("phase %s ends: %.1f s, rain paints %.1f per second, CPU %.1f%% of one core, "
                     "resident memory %.1f MiB\n",
                     fases_[fase_].nome, s, (janela_.chuva().pinturas() - pinturas_) / s,
-                    100.0 * (segundosDeCpu() - cpu_) / s, bench::memoriaMiB("VmRSS"));
+                    100.0 * (segundosDeCpu() - cpu_) / s, bench::memoriaResidenteMiB());
         std::fflush(stdout);
         ++fase_;
         proximaFase();

@@ -7,7 +7,13 @@ target_compile_definitions(rodaleque_options INTERFACE
   QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_KEYWORDS)
 
 option(RODALEQUE_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
-if(RODALEQUE_SANITIZE)
+# Only the fuzz targets and what they need (no widgets), built with clang++ and libFuzzer.
+option(RODALEQUE_FUZZ "Build the fuzz targets instead of the program" OFF)
+if(RODALEQUE_FUZZ)
+  # libFuzzer's coverage in every object of ours; the targets themselves link its main.
+  target_compile_options(rodaleque_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()
+if(RODALEQUE_SANITIZE OR RODALEQUE_FUZZ)
   target_compile_options(rodaleque_options INTERFACE
     -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
   target_link_options(rodaleque_options INTERFACE -fsanitize=address,undefined)

@@ -7,6 +7,7 @@ packages=(
   cmake g++ make pkgconf
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev
+  clang libclang-rt-dev
   xvfb xauth x11-apps x11-utils xdotool imagemagick openbox wmctrl
   dpkg-dev desktop-file-utils
   fonts-liberation

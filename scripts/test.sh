@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds and runs every test: once as built for use, once under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer; then the fuzz targets, for a bounded time each.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -17,3 +17,4 @@ export QT_QPA_PLATFORM=offscreen
 run_suite build
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   run_suite build-sanitize -DRODALEQUE_SANITIZE=ON -DRODALEQUE_BUILD_BENCH=OFF
+scripts/fuzz.sh

@@ -5,6 +5,8 @@
 
 #include <panel/Painel.h>
 
+#include <vector>
+
 namespace rodaleque::teste {
 
 // The panel's handlers on the engine of MotorDeTeste.
@@ -18,7 +20,7 @@ struct PainelDeTeste : MotorDeTeste {
     }
 
     // Draws exactly these numbers, one method-1 attempt each.
-    void sortearNumeros(std::initializer_list<int> numeros) {
+    void sortearNumeros(const std::vector<int>& numeros) {
         Roteiro roteiro(*this);
         for (int n : numeros)
             roteiro.tentativa(1, {static_cast<float>((n - 0.5) / estado().nParticipantes)});
