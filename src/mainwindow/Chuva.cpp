@@ -5,16 +5,13 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include <cmath>
 
 namespace rodaleque::janela {
 
 namespace {
 
-int emPixels(double twips) { return int(std::lround(twips / 15.0)); }
-
 QRect lugarDe(const ColunaDaChuva& c) {
-    return QRect(emPixels(c.Left), emPixels(c.Top), emPixels(c.Width), emPixels(c.Height));
+    return QRect(pixelsDe(c.Left), pixelsDe(c.Top), pixelsDe(c.Width), pixelsDe(c.Height));
 }
 
 } // namespace

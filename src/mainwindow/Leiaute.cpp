@@ -8,7 +8,6 @@
 #include <QResizeEvent>
 #include <QScreen>
 
-#include <cmath>
 
 namespace rodaleque::janela {
 
@@ -17,7 +16,6 @@ namespace {
 constexpr double twipsPorPixel = 15.0;
 
 QSizeF emTwips(QSize pixels) { return QSizeF(pixels) * twipsPorPixel; }
-int emPixels(double twips) { return int(std::lround(twips / twipsPorPixel)); }
 
 QSize tamanhoConstruido() {
     return {pixels(leiaute::larguraDaJanela), pixels(leiaute::alturaDaJanela)};
@@ -48,13 +46,13 @@ void frm1::Form_Resize() {
     // yet sent it: the outer size is that and the frame around it.
     const QSize moldura = frameGeometry().size() - size();
     const QPointF lugar = leiaute::janelaCentrada(tela, emTwips(tamanhoConstruido() + moldura));
-    move(screen()->geometry().topLeft() + QPoint(emPixels(lugar.x()), emPixels(lugar.y())));
+    move(screen()->geometry().topLeft() + QPoint(pixelsDe(lugar.x()), pixelsDe(lugar.y())));
 }
 
 void frm1::moverPainel(double left, double top) {
     pct1Left_ = left;
     pct1Top_ = top;
-    pct1_->move(emPixels(left), emPixels(top));
+    pct1_->move(pixelsDe(left), pixelsDe(top));
     chuva_->ajustar(rect(), pct1_->geometry());
 }
 

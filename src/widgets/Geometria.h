@@ -14,6 +14,10 @@ namespace rodaleque::janela {
 
 constexpr int pixels(int twips) { return twips >= 0 ? (twips + 7) / 15 : -((-twips + 7) / 15); }
 
+// Positions that the program computes in single precision (the panel's place, the rain's
+// columns) are not whole twips; they go to the nearest pixel.
+inline int pixelsDe(double twips) { return int(std::lround(twips / 15.0)); }
+
 inline QRect retangulo(int esquerda, int topo, int largura, int altura) {
     return QRect(pixels(esquerda), pixels(topo), pixels(largura), pixels(altura));
 }
