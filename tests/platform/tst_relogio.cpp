@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ctime>
 #include <set>
 
 using rodaleque::platform::DataHoraLocal;
@@ -17,16 +16,6 @@ using rodaleque::platform::RelogioDoSistema;
 namespace {
 
 constexpr double SegundosNoDia = 86400.0;
-
-// The seconds of the local day straight from the system clock.
-double segundosDoDiaDiretos() {
-    timespec ts{};
-    clock_gettime(CLOCK_REALTIME, &ts);
-    tm local{};
-    const time_t t = ts.tv_sec;
-    localtime_r(&t, &local);
-    return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + ts.tv_nsec * 1e-9;
-}
 
 // Distance between two times of day, the short way round midnight.
 double distanciaNoDia(double a, double b) {
@@ -91,26 +80,6 @@ TEST(RelogioDoSistema, ReadingsAdvanceSmoothlyAcrossWholeSeconds) {
     EXPECT_LE(distanciaNoDia(anterior, primeira), 2.0);
     // Finer than whole seconds: many distinct values within the run.
     EXPECT_GT(distintas.size(), 50u);
-}
-
-TEST(RelogioDoSistema, LeituraPoupadaNuncaDifereDeUmaLeituraDireta) {
-    // Readings spared by the processor counter must be what the system clock would have
-    // given: between a direct reading just before and one just after. Long enough for the
-    // counter's rate to be measured and the sparing to start.
-    RelogioDoSistema relogio;
-    QElapsedTimer cronometro;
-    cronometro.start();
-    int foraDoIntervalo = 0, leituras = 0;
-    while (cronometro.elapsed() < 300) {
-        const float antes = static_cast<float>(segundosDoDiaDiretos());
-        const float lida = relogio.SegundosDoDia();
-        const float depois = static_cast<float>(segundosDoDiaDiretos());
-        ++leituras;
-        if (antes <= depois && (lida < antes || lida > depois)) // midnight aside
-            ++foraDoIntervalo;
-    }
-    EXPECT_GT(leituras, 10000);
-    EXPECT_EQ(foraDoIntervalo, 0);
 }
 
 } // namespace
