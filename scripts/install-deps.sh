@@ -12,7 +12,8 @@ packages=(
   dpkg-dev desktop-file-utils
   fonts-liberation
   xdg-utils
-  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build
+  wine64 wine nsis
 )
 
 missing=()
