@@ -23,3 +23,9 @@ option(RODALEQUE_WERROR "Treat warnings in our own code as errors" OFF)
 if(RODALEQUE_WERROR)
   target_compile_options(rodaleque_options INTERFACE -Werror)
 endif()
+
+if(MINGW)
+  # The MinGW runtime (libstdc++, libgcc, winpthread) inside each executable, so that a Windows
+  # program needs only Windows' own DLLs beside it.
+  target_link_options(rodaleque_options INTERFACE -static)
+endif()
