@@ -44,9 +44,10 @@ void frm1::Form_Resize() {
         return; // a minimised window has no place of its own to centre
     // Not maximised, the window has its built size, even while the window manager has not
     // yet sent it: the outer size is that and the frame around it.
-    const QSize moldura = frameGeometry().size() - size();
-    const QPointF lugar = leiaute::janelaCentrada(tela, emTwips(tamanhoConstruido() + moldura));
-    move(screen()->geometry().topLeft() + QPoint(pixelsDe(lugar.x()), pixelsDe(lugar.y())));
+    const QSize fora = tamanhoConstruido().grownBy(janelas_.moldura(*this));
+    const QPointF lugar = leiaute::janelaCentrada(tela, emTwips(fora));
+    janelas_.moverJanela(*this, screen()->geometry().topLeft() +
+                                    QPoint(pixelsDe(lugar.x()), pixelsDe(lugar.y())));
 }
 
 void frm1::moverPainel(double left, double top) {

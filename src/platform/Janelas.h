@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMargins>
+#include <QPoint>
 #include <QSize>
 
 class QWidget;
@@ -19,6 +21,14 @@ public:
     // still be minimised, maximised and restored, as far as the window system allows.
     virtual void BordaFixa(QWidget& janela, QSize tamanho) = 0;
 
+    // The frame that the window system draws around the window's client area while it is not
+    // maximised: client size plus frame is the outer size that a centred window centres.
+    virtual QMargins moldura(const QWidget& janela) = 0;
+
+    // Puts the window's outer top-left corner, its frame's, at this point of the screen,
+    // keeping its size.
+    virtual void moverJanela(QWidget& janela, QPoint canto) = 0;
+
     // Blocks the window thread for that many milliseconds; no event is handled meanwhile.
     virtual void Sleep(int milissegundos) = 0;
 };
@@ -27,6 +37,8 @@ class JanelasDoSistema final : public Janelas {
 public:
     void SetWindowPos(QWidget& janela, bool acimaDeTodas) override;
     void BordaFixa(QWidget& janela, QSize tamanho) override;
+    QMargins moldura(const QWidget& janela) override;
+    void moverJanela(QWidget& janela, QPoint canto) override;
     void Sleep(int milissegundos) override;
 };
 

@@ -13,6 +13,15 @@
 
 namespace rodaleque::teste {
 
+// The window system's calls noted, and the window moved where it was asked to go, as the
+// window system would.
+struct JanelasQueMovem : JanelasDeTeste {
+    void moverJanela(QWidget& janela, QPoint canto) override {
+        JanelasDeTeste::moverJanela(janela, canto);
+        janela.move(canto);
+    }
+};
+
 // The real window on the real generator and a real results folder, with a clock that
 // moves at every reading and dialogs answered from a script.
 struct JanelaDeTeste {
@@ -50,7 +59,7 @@ struct JanelaDeTeste {
     AbridorDeTeste abridor;
     GeradorPcg gerador;
     EntropiaRoteirizada entropia;
-    JanelasDeTeste janelas;
+    JanelasQueMovem janelas;
     InstanciaDeTeste instancia;
     std::unique_ptr<janela::frm1> janela;
 };

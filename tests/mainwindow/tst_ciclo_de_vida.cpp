@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QTest>
 
+#include <cmath>
+
 using namespace rodaleque;
 using namespace rodaleque::teste;
 
@@ -200,9 +202,16 @@ void tst_ciclo_de_vida::painelSegueOEstadoDaJanela() {
     QCOMPARE(t.janela->posicaoDoPainel(), maximizado);
 
     t.controle<QAbstractButton>("cmdAnimar")->click(); // Timer1 off, as the operator may leave it
+    // Centred by its outer size: the frame the window system says it draws.
+    t.janelas.molduraDaJanela = QMargins(3, 22, 3, 3);
     t.janela->showNormal();
     QTRY_COMPARE(t.janela->posicaoDoPainel(), QPointF(30, 30));
     QCOMPARE(t.janela->size(), QSize(719, 480));
+    const QRect area = t.janela->screen()->geometry();
+    QVERIFY(!t.janelas.cantos.empty());
+    QCOMPARE(t.janelas.cantos.back(),
+             area.topLeft() + QPoint(int(std::lround((area.width() - 725) / 2.0)),
+                                     int(std::lround((area.height() - 505) / 2.0))));
     QVERIFY(!timer(t, "Timer1")->isActive());
     t.janela->showMaximized();
     QTRY_COMPARE(t.janela->posicaoDoPainel(), maximizado);

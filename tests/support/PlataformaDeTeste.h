@@ -122,6 +122,8 @@ struct EntropiaRoteirizada : platform::Entropia {
 struct JanelasDeTeste : platform::Janelas {
     void SetWindowPos(QWidget&, bool acima) override { chamadasAcima.push_back(acima); }
     void BordaFixa(QWidget&, QSize tamanho) override { bordasFixas.push_back(tamanho); }
+    QMargins moldura(const QWidget&) override { return molduraDaJanela; }
+    void moverJanela(QWidget&, QPoint canto) override { cantos.push_back(canto); }
     void Sleep(int ms) override {
         pausas.push_back(ms);
         if (aoPausar)
@@ -129,6 +131,8 @@ struct JanelasDeTeste : platform::Janelas {
     }
     std::vector<bool> chamadasAcima;
     std::vector<QSize> bordasFixas;
+    QMargins molduraDaJanela;
+    std::vector<QPoint> cantos;
     std::vector<int> pausas;
     std::function<void(int)> aoPausar;
 };

@@ -56,6 +56,17 @@ void JanelasDoSistema::BordaFixa(QWidget& janela, QSize tamanho) {
     new TamanhoForaDoMaximizado(janela, tamanho); // owned by the window
 }
 
+// The window manager's frame as it last reported it, through Qt.
+QMargins JanelasDoSistema::moldura(const QWidget& janela) {
+    const QRect fora = janela.frameGeometry();
+    const QRect dentro = janela.geometry();
+    return {dentro.left() - fora.left(), dentro.top() - fora.top(), fora.right() - dentro.right(),
+            fora.bottom() - dentro.bottom()};
+}
+
+// A top-level widget's position is its frame's.
+void JanelasDoSistema::moverJanela(QWidget& janela, QPoint canto) { janela.move(canto); }
+
 void JanelasDoSistema::Sleep(int milissegundos) {
     timespec resta{milissegundos / 1000, (milissegundos % 1000) * 1000000L};
     while (nanosleep(&resta, &resta) != 0 && errno == EINTR) {

@@ -29,6 +29,30 @@ void JanelasDoSistema::BordaFixa(QWidget& janela, QSize tamanho) {
                    SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// From the window's styles as they are now. Qt's own figure takes off the invisible sizing
+// border of a sizing frame, which this window does not have: it gave a frame narrower than
+// the client area.
+QMargins JanelasDoSistema::moldura(const QWidget& janela) {
+    const auto alca = reinterpret_cast<HWND>(janela.winId());
+    RECT r{0, 0, 0, 0};
+    if (!AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(alca, GWL_STYLE)), FALSE,
+                            static_cast<DWORD>(GetWindowLongPtrW(alca, GWL_EXSTYLE))))
+        return {};
+    // Windows counts device pixels; the widget, Qt's scaled ones.
+    const qreal escala = janela.devicePixelRatioF();
+    return {qRound(-r.left / escala), qRound(-r.top / escala), qRound(r.right / escala),
+            qRound(r.bottom / escala)};
+}
+
+// Windows places the outer window itself. Qt would place it from its own idea of the frame,
+// which takes off the invisible sizing border of a sizing frame that this window does not
+// have, and lands it a few pixels off.
+void JanelasDoSistema::moverJanela(QWidget& janela, QPoint canto) {
+    const qreal escala = janela.devicePixelRatioF();
+    ::SetWindowPos(reinterpret_cast<HWND>(janela.winId()), nullptr, qRound(canto.x() * escala),
+                   qRound(canto.y() * escala), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void JanelasDoSistema::Sleep(int milissegundos) {
     ::Sleep(milissegundos > 0 ? static_cast<DWORD>(milissegundos) : 0);
 }
