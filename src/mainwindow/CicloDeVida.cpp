@@ -5,6 +5,8 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QSessionManager>
 
 namespace rodaleque::janela {
 
@@ -24,6 +26,7 @@ bool frm1::Form_Load() {
         return false;
     }
     instancia_.aoSerChamada([this](const QString& titulo) { trazerParaFrente(titulo); });
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &frm1::aoFimDaSessao);
     motor_.iniciar();
     janelas_.BordaFixa(*this, size());
     maximizar();
@@ -63,6 +66,23 @@ void frm1::closeEvent(QCloseEvent* evento) {
         return;
     }
     evento->accept();
+    Form_Unload();
+}
+
+// A log-off or shutdown is one more request to close, asked as the close box asks: a No keeps
+// the program, and with it the session, running; an allowed close ends the program here, as
+// every allowed close does. Left to the session, the end would come as Qt's quit, which
+// closes the window and so would ask a second time, while Windows waits for its answer.
+void frm1::aoFimDaSessao(QSessionManager& sessao) {
+    if (!sessao.allowsInteraction())
+        return;
+    int16_t cancelar = 0;
+    Form_QueryUnload(cancelar);
+    if (cancelar != 0) {
+        // Not released: on Windows a release blocks the window's input until the session ends.
+        sessao.cancel();
+        return;
+    }
     Form_Unload();
 }
 

@@ -24,6 +24,7 @@
 #include <widgets/RotuloClicavel.h>
 
 #include <QCheckBox>
+#include <QSessionManager>
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
@@ -128,6 +129,7 @@ private:
     void maximizar();
     void moverPainel(double left, double top);
     void trazerParaFrente(const QString& titulo);
+    void aoFimDaSessao(QSessionManager& sessao);
     void aoTimer1();
 
     void montarSuperficie();
