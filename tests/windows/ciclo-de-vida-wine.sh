@@ -1,0 +1,241 @@
+#!/usr/bin/env bash
+# The real Windows program under Wine, in Wine's own desktop on the test session's X server,
+# driven as a person would with the keyboard and the mouse; Windows' own view of its windows
+# comes from sonda_janelas. One scenario per run.
+#   ciclo-de-vida-wine.sh <rodaleque.exe> <sonda_janelas.exe> <borda_do_painel.exe> <scenario>
+# Needs the Wine session of the build (RODALEQUE_SESSAO_WINE, see sessao-wine.sh).
+set -euo pipefail
+programa_original=$(readlink -f "$1")
+sonda_exe=$(readlink -f "$2")
+borda_exe=$(readlink -f "$3")
+cenario=$4
+# shellcheck disable=SC1091
+source "${RODALEQUE_SESSAO_WINE:?no Wine session named}/ambiente"
+# The program and the watcher draw on Windows' own screen, whatever the unit tests use.
+unset QT_QPA_PLATFORM
+
+legenda=' Rodaleque - 1.0.98'
+falhas=0
+falhou() { echo "FAIL: $*"; falhas=$((falhas + 1)); }
+confere() { local descricao=$1; shift; if "$@"; then echo "ok: $descricao"; else falhou "$descricao"; fi; }
+
+# A copy of the program in a scratch folder: its results files go next to it.
+pasta=$(mktemp -d)
+cp "$programa_original" "$pasta/rodaleque.exe"
+pids=()
+terminar() {
+  local p
+  for p in "${pids[@]}"; do { kill -9 "$p" && wait "$p"; } 2>/dev/null || true; done
+  # Notepad and any other program a scenario left open in the session.
+  pkill -9 -f 'notepad.exe' 2>/dev/null || true
+  rm -rf "$pasta"
+}
+trap terminar EXIT
+
+sonda() { wine "$sonda_exe" "$@" 2>/dev/null | tr -d '\r'; }
+estado() { sonda estado "$legenda"; }
+tem() { estado | grep -q "$1"; }
+vivo() { kill -0 "$1" 2>/dev/null; }
+morto() { ! vivo "$1"; }
+# Waits up to 20 s for a condition.
+esperar() {
+  local descricao=$1; shift
+  local _
+  for _ in $(seq 100); do "$@" && return 0; sleep 0.2; done
+  echo "timed out waiting until: $descricao"; return 1
+}
+
+# Keys go to the X window of Wine's desktop, and Wine hands them to its active window.
+desktop=$(xdotool search --name '^Default - Wine desktop$' | head -n 1)
+teclas() { xdotool windowfocus --sync "$desktop" 2>/dev/null || true; xdotool key --delay 60 "$@"; }
+digitar() { xdotool windowfocus --sync "$desktop" 2>/dev/null || true; xdotool type --delay 40 "$1"; }
+
+iniciar() {
+  local inicio; inicio=$(date +%s%N)
+  (cd "$pasta" && exec wine ./rodaleque.exe) >>"$pasta/programa.log" 2>&1 &
+  pid=$!
+  pids+=("$pid")
+  esperar "the window is maximised" tem 'maximizada=1' || { cat "$pasta/programa.log"; exit 1; }
+  echo "start to maximised window: $(( ($(date +%s%N) - inicio) / 1000000 )) ms"
+}
+
+caixa_aberta() { sonda estado Rodaleque >/dev/null; }
+informar_participantes() {
+  teclas alt+i
+  esperar "the input box" caixa_aberta
+  digitar "$1"
+  teclas Return
+  esperar "the input box to close" sh -c "! wine '$sonda_exe' estado Rodaleque >/dev/null 2>&1"
+}
+sortear() { teclas Return; sleep 0.4; }
+resultados() { ls "$pasta" | grep '^sn\.' || true; }
+
+case "$cenario" in
+inicio)
+  iniciar
+  confere "caption \"$legenda\"" sonda estado "$legenda"
+  confere "started maximised and active" tem 'maximizada=1 minimizada=0 acima=0 ativa=1'
+  confere "no results file before a draw" test -z "$(resultados)"
+  ;;
+
+sorteio)
+  iniciar
+  informar_participantes 30
+  for _ in 1 2 3 4 5; do sortear; done
+  arquivo=$(resultados)
+  confere "one results file beside the program" test "$(echo "$arquivo" | wc -l)" -eq 1
+  conteudo=$(od -An -c "$pasta/$arquivo" | tr -s ' \n' ' ')
+  echo "results file $arquivo:$conteudo"
+  confere "five lines, each ended by CR LF" test "$(grep -c $'\r$' "$pasta/$arquivo")" -eq 5
+  confere "five different numbers in 1..30" \
+    test "$(tr -d '\r' <"$pasta/$arquivo" | awk '$0 >= 1 && $0 <= 30' | sort -u | wc -l)" -eq 5
+  teclas alt+a
+  # Notepad from the system folder with the file's whole path as its command line. Wine's own
+  # Notepad then shows an empty page: it opens no file whose name holds [ or ], as every
+  # results file's does (Windows' Notepad does), so its window is all there is to see.
+  bloco() { sonda titulos | grep -q ' - Notepad$'; }
+  confere "\"Abrir Arquivo\" starts Notepad" esperar "Notepad" bloco
+  linha=$(tr '\0' ' ' <"/proc/$(pgrep -f 'notepad.exe' | head -n 1)/cmdline" | sed 's/ *$//')
+  echo "Notepad's command line: $linha"
+  confere "from the system folder, on the results file" \
+    test "$linha" = "C:\\windows\\system32\\notepad.exe Z:${pasta//\//\\}\\$arquivo"
+  ;;
+
+segunda-copia)
+  iniciar
+  # Another program in front, so that coming to the front is something to see.
+  (cd "$pasta" && exec wine notepad.exe) >/dev/null 2>&1 &
+  bloco_ativo() { sonda titulos | grep -q 'Notepad' && ! tem 'ativa=1'; }
+  confere "another window is active before the second copy starts" esperar "Notepad active" bloco_ativo
+  inicio=$(date +%s%N)
+  set +e
+  (cd "$pasta" && timeout 20 wine ./rodaleque.exe) >>"$pasta/programa.log" 2>&1
+  saida=$?
+  set -e
+  echo "the second copy took $(( ($(date +%s%N) - inicio) / 1000000 )) ms from start to exit"
+  confere "the second copy exits with status 0" test "$saida" -eq 0
+  confere "the first copy is restored and active" esperar "restored" tem 'maximizada=0 minimizada=0 acima=0 ativa=1'
+  estado
+  confere "at its built size" tem 'cliente=[0-9-]*,[0-9-]*,719x480'
+  read -r x y w h < <(estado | sed 's/.*janela=\([-0-9]*\),\([-0-9]*\),\([0-9]*\)x\([0-9]*\).*/\1 \2 \3 \4/')
+  confere "centred on the screen" test $(( (1280 - w) / 2 - x )) -ge -1 -a $(( (1280 - w) / 2 - x )) -le 1 \
+    -a $(( (1024 - h) / 2 - y )) -ge -1 -a $(( (1024 - h) / 2 - y )) -le 1
+  confere "the first copy keeps running" vivo "$pid"
+  confere "the second copy set up no series" test -z "$(resultados)"
+  ;;
+
+sempre-visivel)
+  iniciar
+  antes=$(estado | sed 's/.*janela=//')
+  teclas alt+e
+  confere "Windows keeps it above the others" esperar "topmost" tem 'acima=1'
+  (cd "$pasta" && exec wine notepad.exe) >/dev/null 2>&1 &
+  notepad() { sonda titulos | grep -m1 'Notepad'; }
+  esperar "Notepad" notepad >/dev/null
+  bloco=$(notepad)
+  sonda frente "$bloco" || true
+  sleep 0.5
+  confere "it stays in front of an active Notepad" test "$(sonda acima "$legenda" "$bloco")" = "$legenda"
+  sonda frente "$legenda"
+  sleep 0.3
+  teclas alt+e
+  confere "unchecked, it is no longer topmost" esperar "not topmost" tem 'acima=0'
+  sonda frente "$bloco"
+  sleep 0.5
+  confere "and Notepad can come in front of it" test "$(sonda acima "$legenda" "$bloco")" = "$bloco"
+  confere "it did not move or change size" test "$(estado | sed 's/.*janela=//')" = "$antes"
+  ;;
+
+chacoalhar)
+  iniciar
+  informar_participantes 30
+  sortear
+  # A row through the lower panel: the panel lies a third of the free height down the client
+  # area, and the first light grey pixel from the left is its left edge.
+  read -r cy ch < <(estado | sed 's/.*cliente=[-0-9]*,\([-0-9]*\),[0-9]*x\([0-9]*\).*/\1 \2/')
+  linha=$(awk -v t="$cy" 'BEGIN { printf "%d", t + int((1024 * 15 - 7155) / 3 / 15 + 0.5) + 230 }')
+  parado=$(wine "$borda_exe" "$linha" 300 2>/dev/null | tr -d '\r' | tail -n 1)
+  wine "$borda_exe" "$linha" 2500 2>/dev/null | tr -d '\r' >"$pasta/bordas" &
+  observador=$!
+  sleep 0.5
+  teclas alt+c
+  wait "$observador"
+  echo "panel edge at rest: $parado; seen during the shake: $(tr '\n' ' ' <"$pasta/bordas")"
+  confere "the panel's edge was found" test "$parado" -gt 0
+  # Wine passes a window's pixels on to the screen when its thread takes messages, or now and
+  # then while it draws; the shake blocks the thread, so of its eleven moves the screen shows
+  # only some (one to three seen here), where Windows shows every one. The count of moves,
+  # each painted before its pause, is the unit tests' to check.
+  confere "the shake moves the panel on screen" grep -qx "$((parado + 5))" "$pasta/bordas"
+  confere "and puts it back" test "$(tail -n 1 "$pasta/bordas")" = "$parado"
+  ;;
+
+fechar)
+  iniciar
+  sonda fechar "$legenda"
+  confere "closing with nothing drawn ends the program at once" esperar "ended" morto "$pid"
+  iniciar
+  informar_participantes 30
+  sortear
+  sonda fechar "$legenda"
+  confere "closing after a draw asks" esperar "the question" caixa_aberta
+  teclas Escape
+  sleep 1
+  confere "Escape answers No and the program goes on" vivo "$pid"
+  confere "the question is gone" sh -c "! wine '$sonda_exe' estado Rodaleque >/dev/null 2>&1"
+  sonda fechar "$legenda"
+  esperar "the question" caixa_aberta
+  teclas Return
+  confere "Enter answers Yes and the program ends" esperar "ended" morto "$pid"
+  set +e; wait "$pid"; saida=$?; set -e
+  confere "it ends with status 0" test "$saida" -eq 0
+  ;;
+
+fim-de-sessao)
+  iniciar
+  informar_participantes 30
+  sortear
+  wineboot --end-session >"$pasta/wineboot.log" 2>&1 &
+  fim=$!
+  confere "the end of the session asks" esperar "the question" caixa_aberta
+  # Asked on the session's behalf, the question does not take the keyboard by itself: a person
+  # clicks it first.
+  sonda frente Rodaleque
+  teclas Escape
+  set +e; wait "$fim"; saida_fim=$?; set -e
+  confere "No stops the end of the session" test "$saida_fim" -ne 0
+  sleep 1
+  confere "and keeps the program running" vivo "$pid"
+  confere "and its window" sonda estado "$legenda"
+  wineboot --end-session >>"$pasta/wineboot.log" 2>&1 &
+  fim=$!
+  esperar "the question" caixa_aberta
+  sonda frente Rodaleque
+  teclas Return
+  confere "Yes lets the session end the program" esperar "ended" morto "$pid"
+  set +e; wait "$fim"; saida_fim=$?; set -e
+  confere "and the session ends" test "$saida_fim" -eq 0
+  # The session's end took the desktop's sentinel too: back for the tests that follow.
+  setsid wine "$sonda_exe" manter </dev/null >/dev/null 2>&1 &
+  ;;
+
+sobre)
+  iniciar
+  # The image that opens it sits at the panel's top right.
+  read -r cx cy < <(estado | sed 's/.*cliente=\([-0-9]*\),\([-0-9]*\),.*/\1 \2/')
+  xdotool mousemove "$(awk -v x="$cx" 'BEGIN { printf "%d", x + int((1280 * 15 - 10755) / 2 / 15 + 0.5) + 690 }')" \
+    "$(awk -v y="$cy" 'BEGIN { printf "%d", y + int((1024 * 15 - 7155) / 3 / 15 + 0.5) + 238 }')" click 1
+  confere "a click on the image opens the About window" esperar "About" sonda estado ' Sobre: Rodaleque'
+  confere "above the main window" tem 'ativa=0'
+  sonda estado ' Sobre: Rodaleque'
+  sonda fechar ' Sobre: Rodaleque'
+  sobre_fechado() { ! wine "$sonda_exe" estado ' Sobre: Rodaleque' >/dev/null 2>&1; }
+  confere "it closes" esperar "About closed" sobre_fechado
+  confere "and the program goes on" vivo "$pid"
+  ;;
+
+*)
+  echo "unknown scenario $cenario"; exit 2 ;;
+esac
+
+[ "$falhas" -eq 0 ] || { echo "$falhas check(s) failed"; cat "$pasta/programa.log"; exit 1; }
