@@ -75,6 +75,7 @@ inicio)
   iniciar
   confere "caption \"$legenda\"" sonda estado "$legenda"
   confere "started maximised and active" tem 'maximizada=1 minimizada=0 acima=0 ativa=1'
+  confere "a fixed border with its minimise and maximise boxes" tem 'redimensionavel=0 botoes=11'
   confere "no results file before a draw" test -z "$(resultados)"
   ;;
 
@@ -122,6 +123,10 @@ segunda-copia)
     -a $(( (1024 - h) / 2 - y )) -ge -1 -a $(( (1024 - h) / 2 - y )) -le 1
   confere "the first copy keeps running" vivo "$pid"
   confere "the second copy set up no series" test -z "$(resultados)"
+  sonda maximizar "$legenda"
+  confere "the maximise box maximises it again" esperar "maximised" tem 'maximizada=1'
+  confere "over the whole screen" tem 'cliente=0,[0-9]*,1280x'
+
   ;;
 
 sempre-visivel)

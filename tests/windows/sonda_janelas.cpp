@@ -1,10 +1,12 @@
 // What the end-to-end tests ask of Windows' own window manager, as xprop and wmctrl answer for
 // X: a plain Win32 program, run under Wine beside the program under test.
-//   sonda_janelas estado TITLE        one line: maximised, minimised, topmost, active, and the
-//                                     outer and client rectangles on the screen
+//   sonda_janelas estado TITLE        one line: maximised, minimised, topmost, active, a sizing
+//                                     frame, the minimise and maximise boxes, and the outer
+//                                     and client rectangles on the screen
 //   sonda_janelas acima TITLE OTHER   which of the two windows a person sees where they overlap
 //   sonda_janelas fechar TITLE        asks the window to close, as its close box does
 //   sonda_janelas frente TITLE        brings the window to the front
+//   sonda_janelas maximizar TITLE     maximises it, as the title bar's button does
 //   sonda_janelas titulos             the titles of the visible top-level windows, one a line
 //   sonda_janelas manter              holds a hidden window until it is killed: Wine closes
 //                                     its desktop once no program is left on it
@@ -58,11 +60,14 @@ int estado(HWND janela) {
     GetClientRect(janela, &dentro);
     POINT origem{0, 0};
     ClientToScreen(janela, &origem);
+    const LONG_PTR estilo = GetWindowLongPtrW(janela, GWL_STYLE);
     const LONG_PTR estendido = GetWindowLongPtrW(janela, GWL_EXSTYLE);
-    std::printf("maximizada=%d minimizada=%d acima=%d ativa=%d janela=%ld,%ld,%ldx%ld "
-                "cliente=%ld,%ld,%ldx%ld\n",
+    std::printf("maximizada=%d minimizada=%d acima=%d ativa=%d redimensionavel=%d "
+                "botoes=%d%d janela=%ld,%ld,%ldx%ld cliente=%ld,%ld,%ldx%ld\n",
                 IsZoomed(janela) ? 1 : 0, IsIconic(janela) ? 1 : 0,
                 (estendido & WS_EX_TOPMOST) ? 1 : 0, GetForegroundWindow() == janela ? 1 : 0,
+                (estilo & WS_THICKFRAME) ? 1 : 0, (estilo & WS_MINIMIZEBOX) ? 1 : 0,
+                (estilo & WS_MAXIMIZEBOX) ? 1 : 0,
                 fora.left, fora.top, fora.right - fora.left, fora.bottom - fora.top, origem.x,
                 origem.y, dentro.right - dentro.left, dentro.bottom - dentro.top);
     return 0;
@@ -106,7 +111,7 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (argc < 3) {
-        std::fprintf(stderr, "usage: sonda_janelas estado|fechar|frente TITLE | acima TITLE "
+        std::fprintf(stderr, "usage: sonda_janelas estado|fechar|frente|maximizar TITLE | acima TITLE "
                              "OTHER | titulos\n");
         return 2;
     }
@@ -119,6 +124,9 @@ int wmain(int argc, wchar_t** argv) {
         return PostMessageW(janela, WM_CLOSE, 0, 0) ? 0 : 1;
     if (comando == L"frente")
         return SetForegroundWindow(janela) ? 0 : 1;
+    // What the title bar's maximise button sends.
+    if (comando == L"maximizar")
+        return PostMessageW(janela, WM_SYSCOMMAND, SC_MAXIMIZE, 0) ? 0 : 1;
     if (comando == L"acima" && argc == 4) {
         const HWND outra = achar(argv[3]);
         return outra == nullptr ? 1 : acima(janela, outra);
