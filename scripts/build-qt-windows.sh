@@ -3,7 +3,7 @@
 # version as the Linux build's Qt and its moc, rcc and uic, which the cross build uses), with
 # Debian's MinGW-w64: Core, Gui, Widgets and Test, the Windows and offscreen platforms and the
 # Windows styles, linked statically, so that the program is one .exe that needs only Windows'
-# own DLLs. Qt's licence texts go beside it, for the packages that carry it.
+# own DLLs. Qt's licence texts and copyright notices go beside it, for the packages that carry it.
 #
 # Installs into a fixed folder outside the repository (RODALEQUE_QT_WINDOWS, by default
 # /opt/rodaleque/qt-6.4.2-mingw64) and writes there a stamp of its recipe (the source version,
@@ -31,7 +31,7 @@ opcoes=(
 )
 receita=$(printf '%s\n' "$versao" "${opcoes[@]}" | cat - cmake/mingw-w64.cmake | sha256sum | cut -d' ' -f1)
 
-pronto() { [ "$(cat "$destino/receita" 2>/dev/null)" = "$receita" ] && [ -d "$destino/licencas" ]; }
+pronto() { [ "$(cat "$destino/receita" 2>/dev/null)" = "$receita" ] && [ -f "$destino/licencas/copyright" ]; }
 if pronto; then
   echo "$destino"
   exit 0
@@ -87,8 +87,10 @@ if [ "$(cat "$destino/receita" 2>/dev/null)" != "$receita" ]; then
   cmake --install "$trabalho/build" >/dev/null
   echo "$receita" >"$destino/receita"
 fi
+# The licence texts, and Debian's account of whose copyright each part of the source is.
 rm -rf "$destino/licencas"
 cp -r "$trabalho/fonte/qtbase/LICENSES" "$destino/licencas"
+cp "$trabalho/fonte/qtbase/debian/copyright" "$destino/licencas/copyright"
 
 echo "qt-windows: ready in $(($(date +%s) - inicio)) s, $(du -sh "$destino" | cut -f1) installed" >&2
 echo "$destino"

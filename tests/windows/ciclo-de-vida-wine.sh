@@ -160,17 +160,22 @@ chacoalhar)
   read -r cy ch < <(estado | sed 's/.*cliente=[-0-9]*,\([-0-9]*\),[0-9]*x\([0-9]*\).*/\1 \2/')
   linha=$(awk -v t="$cy" 'BEGIN { printf "%d", t + int((1024 * 15 - 7155) / 3 / 15 + 0.5) + 230 }')
   parado=$(wine "$borda_exe" "$linha" 300 2>/dev/null | tr -d '\r' | tail -n 1)
-  wine "$borda_exe" "$linha" 2500 2>/dev/null | tr -d '\r' >"$pasta/bordas" &
-  observador=$!
-  sleep 0.5
-  teclas alt+c
-  wait "$observador"
-  echo "panel edge at rest: $parado; seen during the shake: $(tr '\n' ' ' <"$pasta/bordas")"
-  confere "the panel's edge was found" test "$parado" -gt 0
   # Wine passes a window's pixels on to the screen when its thread takes messages, or now and
   # then while it draws; the shake blocks the thread, so of its eleven moves the screen shows
-  # only some (one to three seen here), where Windows shows every one. The count of moves,
-  # each painted before its pause, is the unit tests' to check.
+  # only some (none to three seen here, fewer on a busy machine), where Windows shows every
+  # one. So the shake is tried up to three times for one move seen; the count of moves, each
+  # painted before its pause, is the unit tests' to check.
+  : >"$pasta/bordas"
+  for _ in 1 2 3; do
+    wine "$borda_exe" "$linha" 2000 2>/dev/null | tr -d '\r' >>"$pasta/bordas" &
+    observador=$!
+    sleep 0.5
+    teclas alt+c
+    wait "$observador"
+    grep -qx "$((parado + 5))" "$pasta/bordas" && break
+  done
+  echo "panel edge at rest: $parado; seen during the shakes: $(tr '\n' ' ' <"$pasta/bordas")"
+  confere "the panel's edge was found" test "$parado" -gt 0
   confere "the shake moves the panel on screen" grep -qx "$((parado + 5))" "$pasta/bordas"
   confere "and puts it back" test "$(tail -n 1 "$pasta/bordas")" = "$parado"
   ;;

@@ -65,6 +65,8 @@ iniciar() {
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
     wine reg add 'HKCU\Environment' /v QT_FORCE_STDERR_LOGGING /d 1 /f >/dev/null
+    # Wine says Windows 7 unless told otherwise; the program, as Qt 6, needs Windows 10.
+    wine winecfg -v win10 >/dev/null 2>&1
     wineserver -w
     touch "$WINEPREFIX/.pronto"
   fi
