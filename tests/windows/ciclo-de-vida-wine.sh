@@ -14,15 +14,12 @@ source "${RODALEQUE_SESSAO_WINE:?no Wine session named}/ambiente"
 # The program and the watcher draw on Windows' own screen, whatever the unit tests use.
 unset QT_QPA_PLATFORM
 
-legenda=' Rodaleque - 1.0.98'
-falhas=0
-falhou() { echo "FAIL: $*"; falhas=$((falhas + 1)); }
-confere() { local descricao=$1; shift; if "$@"; then echo "ok: $descricao"; else falhou "$descricao"; fi; }
+# shellcheck disable=SC1091
+source "$(dirname "$0")/operador-wine.sh"
 
 # A copy of the program in a scratch folder: its results files go next to it.
 pasta=$(mktemp -d)
 cp "$programa_original" "$pasta/rodaleque.exe"
-pids=()
 terminar() {
   local p
   for p in "${pids[@]}"; do { kill -9 "$p" && wait "$p"; } 2>/dev/null || true; done
@@ -32,42 +29,6 @@ terminar() {
 }
 trap terminar EXIT
 
-sonda() { wine "$sonda_exe" "$@" 2>/dev/null | tr -d '\r'; }
-estado() { sonda estado "$legenda"; }
-tem() { estado | grep -q "$1"; }
-vivo() { kill -0 "$1" 2>/dev/null; }
-morto() { ! vivo "$1"; }
-# Waits up to 20 s for a condition.
-esperar() {
-  local descricao=$1; shift
-  local _
-  for _ in $(seq 100); do "$@" && return 0; sleep 0.2; done
-  echo "timed out waiting until: $descricao"; return 1
-}
-
-# Keys go to the X window of Wine's desktop, and Wine hands them to its active window.
-desktop=$(xdotool search --name '^Default - Wine desktop$' | head -n 1)
-teclas() { xdotool windowfocus --sync "$desktop" 2>/dev/null || true; xdotool key --delay 60 "$@"; }
-digitar() { xdotool windowfocus --sync "$desktop" 2>/dev/null || true; xdotool type --delay 40 "$1"; }
-
-iniciar() {
-  local inicio; inicio=$(date +%s%N)
-  (cd "$pasta" && exec wine ./rodaleque.exe) >>"$pasta/programa.log" 2>&1 &
-  pid=$!
-  pids+=("$pid")
-  esperar "the window is maximised" tem 'maximizada=1' || { cat "$pasta/programa.log"; exit 1; }
-  echo "start to maximised window: $(( ($(date +%s%N) - inicio) / 1000000 )) ms"
-}
-
-caixa_aberta() { sonda estado Rodaleque >/dev/null; }
-informar_participantes() {
-  teclas alt+i
-  esperar "the input box" caixa_aberta
-  digitar "$1"
-  teclas Return
-  esperar "the input box to close" sh -c "! wine '$sonda_exe' estado Rodaleque >/dev/null 2>&1"
-}
-sortear() { teclas Return; sleep 0.4; }
 resultados() { ls "$pasta" | grep '^sn\.' || true; }
 
 case "$cenario" in

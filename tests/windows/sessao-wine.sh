@@ -31,9 +31,10 @@ parar() {
     (source "$pasta/ambiente" && wineserver -k 2>/dev/null) || true
     wineserver -w 2>/dev/null || true
   fi
+  # The small file systems, and any mount a test that was killed left in the prefix.
   local m
-  for m in disco-pequeno somente-leitura; do
-    mountpoint -q "$pasta/$m" 2>/dev/null && umount -l "$pasta/$m"
+  { findmnt -rn -o TARGET | grep -F "$pasta/" || true; } | sort -r | while read -r m; do
+    umount -l "$(printf '%b' "$m")" 2>/dev/null || true
   done
   if [ -f "$pasta/xvfb.pid" ]; then
     kill "$(cat "$pasta/xvfb.pid")" 2>/dev/null || true

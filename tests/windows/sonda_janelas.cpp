@@ -8,6 +8,8 @@
 //   sonda_janelas frente TITLE        brings the window to the front
 //   sonda_janelas maximizar TITLE     maximises it, as the title bar's button does
 //   sonda_janelas titulos             the titles of the visible top-level windows, one a line
+//   sonda_janelas textos TITLE        the texts of the window's own controls, one a line (a
+//                                     message box's message, its buttons)
 //   sonda_janelas manter              holds a hidden window until it is killed: Wine closes
 //                                     its desktop once no program is left on it
 // Titles are whole and exact. Exit status 1 when a window named is not found.
@@ -88,6 +90,19 @@ int acima(HWND uma, HWND outra) {
     return 0;
 }
 
+int textos(HWND janela) {
+    EnumChildWindows(
+        janela,
+        [](HWND controle, LPARAM) -> BOOL {
+            const std::wstring texto = tituloDe(controle);
+            if (!texto.empty())
+                std::printf("%s\n", utf8(texto).c_str());
+            return TRUE;
+        },
+        0);
+    return 0;
+}
+
 int manter() {
     const HWND oculta = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr,
                                         GetModuleHandleW(nullptr), nullptr);
@@ -111,8 +126,8 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (argc < 3) {
-        std::fprintf(stderr, "usage: sonda_janelas estado|fechar|frente|maximizar TITLE | acima TITLE "
-                             "OTHER | titulos\n");
+        std::fprintf(stderr, "usage: sonda_janelas estado|textos|fechar|frente|maximizar TITLE"
+                             " | acima TITLE OTHER | titulos | manter\n");
         return 2;
     }
     const HWND janela = achar(argv[2]);
@@ -120,6 +135,8 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     if (comando == L"estado")
         return estado(janela);
+    if (comando == L"textos")
+        return textos(janela);
     if (comando == L"fechar")
         return PostMessageW(janela, WM_CLOSE, 0, 0) ? 0 : 1;
     if (comando == L"frente")
