@@ -24,6 +24,11 @@ if(RODALEQUE_WERROR)
   target_compile_options(rodaleque_options INTERFACE -Werror)
 endif()
 
+if(CMAKE_SYSTEM_NAME STREQUAL Linux)
+  # Relocations resolved and made read-only at start-up, as Debian's hardening asks.
+  target_link_options(rodaleque_options INTERFACE -Wl,-z,relro,-z,now)
+endif()
+
 if(MINGW)
   # The MinGW runtime (libstdc++, libgcc, winpthread) inside each executable, so that a Windows
   # program needs only Windows' own DLLs beside it.

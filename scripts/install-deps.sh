@@ -9,7 +9,7 @@ packages=(
   libgtest-dev
   clang libclang-rt-dev
   xvfb xauth x11-apps x11-utils xdotool imagemagick openbox wmctrl
-  dpkg-dev desktop-file-utils
+  dpkg-dev desktop-file-utils lintian appstream
   fonts-liberation
   xdg-utils
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build

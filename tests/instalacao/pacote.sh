@@ -39,6 +39,11 @@ for p in fonts-liberation xdg-utils libxcursor1 \
   grep -qx "$p" <<<"$dependencias" || falhou "Depends lacks $p"
 done
 
+# --- Debian's own checker: no error, no warning -------------------------------------------
+echo "== lintian"
+lintian --fail-on error,warning "$deb" 2>&1 | grep -v 'root privileges' ||
+  [ "${PIPESTATUS[0]}" -eq 0 ] || falhou "lintian reports errors or warnings"
+
 # --- what it unpacks --------------------------------------------------------------------
 raiz="$temporaria/raiz"
 dpkg -x "$deb" "$raiz"
