@@ -5,10 +5,10 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkgconf
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
   libgtest-dev
   clang libclang-rt-dev
-  xvfb xauth x11-apps x11-utils xdotool imagemagick openbox wmctrl
+  xvfb xauth x11-apps x11-utils xdotool imagemagick openbox wmctrl xclip
   dpkg-dev desktop-file-utils lintian appstream
   fonts-liberation
   xdg-utils

@@ -1,7 +1,9 @@
 # Sourced by the scripts and end-to-end tests that drive the real program: an X server and a
 # window manager of their own, and a private runtime folder, so that nothing collides with
 # another test, a desktop session or a copy of the program the user runs.
-#   iniciar_servidor_x [WIDTHxHEIGHT]   sets DISPLAY, XDG_RUNTIME_DIR, servidor_x_pasta
+#   iniciar_servidor_x [WIDTHxHEIGHT] [sem-gerenciador]
+#                                       sets DISPLAY, XDG_RUNTIME_DIR, servidor_x_pasta; with
+#                                       sem-gerenciador, no window manager (a kiosk session)
 #   parar_servidor_x                    runs on exit too: stops everything started here
 servidor_x_pids=()
 servidor_x_pasta=""
@@ -16,7 +18,7 @@ parar_servidor_x() {
 }
 
 iniciar_servidor_x() {
-  local tamanho=${1:-1280x1024}
+  local tamanho=${1:-1280x1024} gerenciador=${2:-openbox}
   servidor_x_pasta=$(mktemp -d)
   trap parar_servidor_x EXIT
   # -displayfd: Xvfb picks a free display itself and writes its number once it listens.
@@ -30,6 +32,7 @@ iniciar_servidor_x() {
   mkdir -m 700 "$servidor_x_pasta/run"
   export XDG_RUNTIME_DIR="$servidor_x_pasta/run"
   unset QT_QPA_PLATFORM
+  [ "$gerenciador" = sem-gerenciador ] && return 0
   openbox --sm-disable >"$servidor_x_pasta/openbox.log" 2>&1 &
   servidor_x_pids+=($!)
   # The window manager is ready once it has announced itself on the root window.

@@ -7,8 +7,8 @@
 #include <engine/Produto.h>
 #include <widgets/Geometria.h>
 
+#include <QMouseEvent>
 #include <QPixmap>
-#include <QScreen>
 
 namespace rodaleque::sobre {
 
@@ -50,6 +50,22 @@ QLabel* criarImagem(QWidget* pai, const char* nome, QRect lugar, const char* fig
     return imagem;
 }
 
+// X11 pastes the primary selection on a middle click; these boxes take no mouse edit at all.
+class SemBotaoDoMeio final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* evento) override {
+        switch (evento->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            return static_cast<QMouseEvent*>(evento)->button() == Qt::MiddleButton;
+        default:
+            return false;
+        }
+    }
+};
+
 janela::CaixaComEventos* criarCaixa(QWidget* pai, const char* nome, QRect lugar,
                                     const char* texto) {
     auto* caixa = new janela::CaixaComEventos(pai);
@@ -67,6 +83,7 @@ janela::CaixaComEventos* criarCaixa(QWidget* pai, const char* nome, QRect lugar,
     // and nothing dropped in.
     caixa->setContextMenuPolicy(Qt::NoContextMenu);
     caixa->setAcceptDrops(false);
+    caixa->installEventFilter(new SemBotaoDoMeio(caixa));
     return caixa;
 }
 
@@ -92,8 +109,6 @@ frmSobre::frmSobre(QWidget& principal, platform::Janelas& janelas)
     montarCreditos();
     montarCaixas();
     ligarEventos();
-
-    move(principal.screen()->availableGeometry().center() - rect().center());
 }
 
 void frmSobre::montarTitulo() {

@@ -4,6 +4,8 @@
 #include <widgets/Geometria.h>
 
 #include <QCloseEvent>
+#include <QScreen>
+#include <QStyle>
 
 namespace rodaleque::sobre {
 
@@ -30,8 +32,18 @@ void frmSobre::Form_Load() {
     setWindowTitle(QStringLiteral(" Sobre: ") + produto::nome());
     lblName_->setText(produto::nome());
     lblVersao_->setText(QStringLiteral("Versão: ") + produto::versao());
-    create(); // the window itself, which the topmost request acts on
+    create(); // the window itself, which the calls below act on
+    janelas_.foraDaBarraDeTarefas(*this);
+    centrarComAMoldura();
     janelas_.SetWindowPos(*this, true);
+}
+
+// The window as the screen shows it, frame and all, is what sits in the middle.
+void frmSobre::centrarComAMoldura() {
+    const QSize fora = size().grownBy(janelas_.moldura(*this));
+    const QRect tela = principal_.screen()->geometry();
+    const QRect centrada = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, fora, tela);
+    janelas_.moverJanela(*this, centrada.topLeft());
 }
 
 // Qt's modality kept the main window from all input without disabling it; what is left of

@@ -2,10 +2,7 @@
 
 namespace rodaleque::janela {
 
-CaixaDeExibicao::CaixaDeExibicao(QWidget* pai) : CaixaComEventos(pai) {
-    setFrame(false);
-    setReadOnly(true);
-}
+CaixaDeExibicao::CaixaDeExibicao(QWidget* pai) : CaixaComEventos(pai) { setReadOnly(true); }
 
 void CaixaDeExibicao::setText(const QString& texto) {
     if (!exibicaoLimitada()) {

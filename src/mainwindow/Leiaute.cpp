@@ -23,10 +23,14 @@ QSize tamanhoConstruido() {
 
 } // namespace
 
-// A maximised window that is minimised keeps the flag: it counts as minimised.
-bool frm1::maximizada() const {
+// Maximised as the screen shows it: asked to be, and grown past its built size. A window that
+// asked where nobody maximises windows (an X server without a window manager) keeps its
+// built size and is laid out as it is; a maximised window that is minimised keeps the flag,
+// and counts as minimised.
+bool frm1::pedidaMaximizada() const {
     return (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) == Qt::WindowMaximized;
 }
+bool frm1::maximizada() const { return pedidaMaximizada() && size() != tamanhoConstruido(); }
 double frm1::larguraExterna() const { return frameGeometry().width() * twipsPorPixel; }
 double frm1::alturaExterna() const { return frameGeometry().height() * twipsPorPixel; }
 
@@ -61,19 +65,29 @@ void frm1::maximizar() {
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
 }
 
+// A maximise is laid out once its size has come too; if none comes (nobody maximises the
+// window), the window is laid out as it really is.
 void frm1::changeEvent(QEvent* evento) {
     QWidget::changeEvent(evento);
-    if (evento->type() == QEvent::WindowStateChange)
-        Form_Resize();
+    if (evento->type() != QEvent::WindowStateChange)
+        return;
+    if (pedidaMaximizada() && !maximizada()) {
+        esperaPeloMaximizado_.start();
+        return;
+    }
+    Form_Resize();
 }
 
 // A window manager may send the size of a maximise before the state: until the state says
-// so, a size other than the built one is not laid out.
+// so, a size other than the built one is not laid out; nor is a drag of the border, which the
+// fixed border undoes.
 void frm1::resizeEvent(QResizeEvent* evento) {
     QWidget::resizeEvent(evento);
     chuva_->ajustar(rect(), pct1_->geometry());
-    if (maximizada() || size() == tamanhoConstruido())
+    if (maximizada() || size() == tamanhoConstruido()) {
+        esperaPeloMaximizado_.stop();
         Form_Resize();
+    }
 }
 
 } // namespace rodaleque::janela

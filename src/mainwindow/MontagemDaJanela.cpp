@@ -56,6 +56,7 @@ struct DadosDaCaixa {
     QFont fonte;
     Qt::Alignment alinhamento;
     int comprimentoMaximo; // 0: no limit
+    bool comBorda = false; // the ordinary sunken border of a text box, else flat
 };
 
 CaixaDeExibicao* criarCaixa(QWidget* pai, const DadosDaCaixa& d) {
@@ -63,6 +64,7 @@ CaixaDeExibicao* criarCaixa(QWidget* pai, const DadosDaCaixa& d) {
     caixa->setObjectName(QString::fromLatin1(d.nome));
     colocar(*caixa, d.esquerda, d.topo, d.largura, d.altura);
     colorir(*caixa, d.fundo, d.texto);
+    caixa->setFrame(d.comBorda);
     caixa->setFont(d.fonte);
     caixa->setAlignment(d.alinhamento | Qt::AlignVCenter);
     // Without a limit of their own, the status line's dashes and a long path must fit.
@@ -190,7 +192,7 @@ void frm1::montarEstatisticas() {
         txtEstat_[i] = &Picture1_->adicionar(retangulo(esquerdas[i], 30, 900, 345));
 
     txtEnder_ = criarCaixa(pct1_, {"txtEnder", 2610, 6780, 8025, 285, 0xC0C0C0, 0x80000008,
-                                   fontePadrao(), Qt::AlignHCenter, 0});
+                                   fontePadrao(), Qt::AlignHCenter, 0, true});
 }
 
 void frm1::montarBotoes() {
@@ -282,6 +284,9 @@ void frm1::montarTemporizadores() {
     temporizadores_[4].emplace(Timer1_);
     quadros_.setInterval(16);
     quadros_.start();
+    esperaPeloMaximizado_.setSingleShot(true);
+    esperaPeloMaximizado_.setInterval(1000);
+    connect(&esperaPeloMaximizado_, &QTimer::timeout, this, &frm1::Form_Resize);
 }
 
 void frm1::definirOrdemDeTabulacao() {

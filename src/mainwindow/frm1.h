@@ -121,6 +121,7 @@ protected:
 private:
     // JanelaAnimada: what the animations ask of the window.
     bool maximizada() const override;
+    bool pedidaMaximizada() const;
     double larguraExterna() const override;
     double alturaExterna() const override;
     int twipsPorPixelY() const override { return 15; }
@@ -176,6 +177,8 @@ private:
     QTimer sorter_, sorter2_, sorter3_, sorter4_, sorter5_, sorter7_, Timer1_, Timer2_, tmpCor_;
     // Repaints the painted boxes that changed, at most once per screen frame.
     QTimer quadros_;
+    // How long a maximise may wait for its size before the window is laid out as it is.
+    QTimer esperaPeloMaximizado_;
 
     std::optional<RotuloDaJanela> lblNAdaptado_, lblSnumAdaptado_, lblPosAdaptado_;
     std::optional<BotaoDaJanela> cmdSorteioAdaptado_, cmdXAdaptado_;

@@ -17,17 +17,21 @@ public:
     // above all others, or goes back to normal stacking, without being hidden or re-created.
     virtual void SetWindowPos(QWidget& janela, bool acimaDeTodas) = 0;
 
-    // A fixed border: the window cannot be dragged to a size other than `tamanho`; it can
-    // still be minimised, maximised and restored, as far as the window system allows.
+    // A fixed border: in the normal state the window keeps `tamanho`, whatever is done to its
+    // border; it can still be minimised, maximised and restored, and maximised again.
     virtual void BordaFixa(QWidget& janela, QSize tamanho) = 0;
 
     // The frame that the window system draws around the window's client area while it is not
-    // maximised: client size plus frame is the outer size that a centred window centres.
+    // maximised: client size plus frame is the outer size that a centred window centres. For
+    // a window not shown yet, the frame it will get.
     virtual QMargins moldura(const QWidget& janela) = 0;
 
     // Puts the window's outer top-left corner, its frame's, at this point of the screen,
     // keeping its size.
     virtual void moverJanela(QWidget& janela, QPoint canto) = 0;
+
+    // A window not shown yet gets no task bar button of its own when it is.
+    virtual void foraDaBarraDeTarefas(QWidget& janela) = 0;
 
     // Blocks the window thread for that many milliseconds; no event is handled meanwhile.
     virtual void Sleep(int milissegundos) = 0;
@@ -39,6 +43,7 @@ public:
     void BordaFixa(QWidget& janela, QSize tamanho) override;
     QMargins moldura(const QWidget& janela) override;
     void moverJanela(QWidget& janela, QPoint canto) override;
+    void foraDaBarraDeTarefas(QWidget& janela) override;
     void Sleep(int milissegundos) override;
 };
 

@@ -159,16 +159,12 @@ void tst_Sobre::textosEAparenciaDepoisDeCarregar() {
         QCOMPARE(imagem.pixelColor(142, 178), QColor(82, 99, 107));
         QCOMPARE(imagem.pixelColor(100, 66), QColor(Qt::black)); // Line1
 
-        // Fixed dialog border, no minimise or maximise, centred on the screen.
+        // Fixed dialog border, no minimise or maximise.
         QCOMPARE(sobre.minimumSize(), QSize(364, 198));
         QCOMPARE(sobre.maximumSize(), QSize(364, 198));
         QVERIFY(sobre.windowFlags() & Qt::WindowCloseButtonHint);
         QVERIFY(
             !(sobre.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-        const QPoint centro = sobre.screen()->availableGeometry().center();
-        // Within the width of the frame, which is not known before the window shows.
-        const QPoint desvio = sobre.geometry().center() - centro;
-        QVERIFY(qAbs(desvio.x()) <= 4 && qAbs(desvio.y()) <= 4);
         QStringList focaveis;
         for (QWidget* w : sobre.findChildren<QWidget*>())
             if (w->focusPolicy() != Qt::NoFocus)
@@ -178,11 +174,14 @@ void tst_Sobre::textosEAparenciaDepoisDeCarregar() {
     });
 }
 
-// A click on s opens it, modal and owned by the main window (no task bar button of its
-// own); the click's handler returns only once it is closed. Loading asks to stay on top.
+// A click on s opens it, modal and owned by the main window; the click's handler returns only
+// once it is closed. Loading asks to stay on top and for no task bar button, and centres the
+// window with the frame it will have.
 void tst_Sobre::abreModalPeloCliqueNaImagemEPedeFicarAcima() {
     bool cliqueVoltou = false;
     bool vistoAberto = false;
+    t_->janelas.molduraDaJanela = QMargins(3, 22, 3, 3);
+    t_->janelas.cantos.clear();
     QTimer::singleShot(0, this, [&] {
         auto* sobre = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         QVERIFY(sobre);
@@ -190,6 +189,11 @@ void tst_Sobre::abreModalPeloCliqueNaImagemEPedeFicarAcima() {
         QCOMPARE(sobre->parentWidget(), t_->janela.get());
         QCOMPARE(sobre->windowModality(), Qt::ApplicationModal);
         QCOMPARE(t_->janelas.chamadasAcima, std::vector<bool>{true});
+        QCOMPARE(t_->janelas.semBotaoNaBarra, std::vector<const QWidget*>{sobre});
+        QVERIFY(!t_->janelas.cantos.empty());
+        const QRect fora(t_->janelas.cantos.back(), QSize(364 + 6, 198 + 25));
+        const QPoint desvio = fora.center() - sobre->screen()->geometry().center();
+        QVERIFY(qAbs(desvio.x()) <= 1 && qAbs(desvio.y()) <= 1);
         QTest::mouseClick(controle<QLabel>(*sobre, "lblOk")->window()->windowHandle(),
                           Qt::LeftButton, {}, centroNaJanela(controle<QLabel>(*sobre, "lblOk")));
     });

@@ -9,7 +9,7 @@ cenario=$3
 cd "$(dirname "$0")/../.."
 source scripts/servidor-x.sh
 source scripts/operador.sh
-iniciar_servidor_x 1280x1024
+if [ "$cenario" = sem-gerenciador ]; then iniciar_servidor_x 1280x1024 sem-gerenciador; else iniciar_servidor_x 1280x1024; fi
 
 legenda=' Rodaleque - 1.0.98'
 falhas=0
@@ -64,6 +64,41 @@ pergunta() { timeout 10 xdotool search --sync --onlyvisible --name '^Rodaleque$'
 
 sortear() { xdotool key Return; sleep 0.3; }
 
+# The window's client area on screen, and the frame openbox puts around it.
+cliente() { xwininfo -id "${1:-$janela}" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'; }
+moldura() { xprop -id "${1:-$janela}" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g'; }
+# A real pointer click on the title bar's maximise (or restore) button, 27 px in from the
+# frame's right edge on openbox's default theme.
+clicar_maximizar() {
+  local x y w h l r t b
+  read -r x y w h < <(cliente)
+  read -r l r t b < <(moldura)
+  xdotool mousemove $((x + w + r - 27)) $((y - t + 10)) click 1
+}
+# The panel's left edge as seen on screen, on a row through its lower part, given how far
+# down the client area the panel's top lies.
+borda_no_painel() {
+  local x y w h
+  read -r x y w h < <(cliente)
+  "$borda" $((y + $1 + 230)) 300 | tail -n 1
+}
+# Maximised, the panel sits centred across the screen, a third of the free height down:
+# 282 px from the left at 1280 px wide.
+painel_centrado() {
+  local x y w h; read -r x y w h < <(cliente)
+  local e; e=$(borda_no_painel 182)
+  [ $((e - x - 282)) -le 2 ] && [ $((x + 282 - e)) -le 2 ]
+}
+# The rain falls in the left margin: two looks a moment apart differ.
+margem() { import -window root -crop 250x700+10+150 rgb:- 2>/dev/null | md5sum; }
+chove() { local a; a=$(margem); sleep 0.4; [ "$(margem)" != "$a" ]; }
+maximizada_de_novo() {
+  clicar_maximizar
+  confere "$1: the title bar's button maximises it again" esperar "maximised" maximizada
+  confere "$1: the panel is centred" esperar "panel centred" painel_centrado
+  confere "$1: the rain falls again" esperar "rain" chove
+}
+
 case "$cenario" in
 inicio)
   iniciar
@@ -91,11 +126,10 @@ segunda-copia)
   confere "the first copy is restored to its normal size" esperar "restored" normal
   confere "the first copy is the active window" esperar "active" ativa
   confere "at its built size, centred on the screen" esperar "centred" centrada
-  confere "the window manager is told its only size" \
-    sh -c "xprop -id $janela WM_NORMAL_HINTS | grep -q 'minimum size: 719 by 480' && xprop -id $janela WM_NORMAL_HINTS | grep -q 'maximum size: 719 by 480'"
+  confere "the window manager offers to maximise it" \
+    sh -c "xprop -id $janela _NET_WM_ALLOWED_ACTIONS | grep -q _NET_WM_ACTION_MAXIMIZE_HORZ"
   xdotool windowsize "$janela" 900 700
-  sleep 0.5
-  confere "a request for another size leaves it as built" centrada
+  confere "a request for another size is undone, back as built" esperar "as built" centrada
   confere "the first copy keeps running" vivo "$pid"
   confere "one window with the caption" test "$(xdotool search --onlyvisible --name "^${legenda}\$" | wc -l)" -eq 1
   confere "the second copy set up no series" test -z "$(ls "$pasta" | grep '^sn\.' || true)"
@@ -188,6 +222,89 @@ chacoalhar)
   confere "the shake moves the panel on screen" grep -qx "$((parado + 5))" "$servidor_x_pasta/bordas"
   confere "it moved more than once" test "$(grep -cx "$((parado + 5))" "$servidor_x_pasta/bordas")" -ge 5
   confere "and puts it back" test "$(tail -n 1 "$servidor_x_pasta/bordas")" = "$parado"
+  ;;
+
+maximizar-de-novo)
+  iniciar
+  informar_participantes 30
+  sortear
+  clicar_maximizar
+  confere "the title bar's button restores it" esperar "restored" normal
+  confere "restored, at its built size, centred" esperar "centred" centrada
+  maximizada_de_novo "after the restore button"
+  # A second copy restores the first one.
+  timeout 10 "$programa" >>"$servidor_x_pasta/programa.log" 2>&1 || true
+  confere "a second copy restores it" esperar "restored" normal
+  maximizada_de_novo "after a second copy"
+  # A drag of the bottom-right corner of the restored window, let go: back as built.
+  clicar_maximizar
+  esperar "restored" centrada
+  read -r x y w h < <(cliente)
+  read -r l r t b < <(moldura)
+  xdotool mousemove $((x + w + r - 2)) $((y + h + b - 2)) mousedown 1
+  for passo in 1 2 3 4 5 6; do xdotool mousemove_relative 25 15; sleep 0.05; done
+  durante=$(xdotool getwindowgeometry "$janela" | awk '/Geometry:/ {print $2}')
+  xdotool mouseup 1
+  confere "the drag grows the window while it goes on ($durante)" test "$durante" != 719x480
+  confere "a drag of the corner ends with the window as built" esperar "as built" \
+    sh -c "xdotool getwindowgeometry $janela | grep -q 'Geometry: 719x480'"
+  maximizada_de_novo "after a drag"
+  ;;
+
+sem-gerenciador)
+  # A kiosk session: nobody maximises the window, which stays as built with all its panel.
+  "$programa" >>"$servidor_x_pasta/programa.log" 2>&1 &
+  pid=$!
+  servidor_x_pids=("$pid" "${servidor_x_pids[@]}")
+  janela=$(timeout 15 xdotool search --sync --onlyvisible --name "^${legenda}\$" | head -n 1)
+  [ -n "$janela" ] || { echo "the window did not appear"; cat "$servidor_x_pasta/programa.log"; exit 1; }
+  xdotool windowfocus --sync "$janela" >/dev/null 2>&1 || true
+  sleep 1.5
+  read -r x y w h < <(cliente)
+  confere "the window keeps its built size" test "${w}x${h}" = 719x480
+  e=$(borda_no_painel 2)
+  confere "the panel lies at the window's corner, all of it inside ($e)" test "$e" -eq $((x + 2))
+  informar_participantes 30
+  sortear; sortear; sortear
+  # The draw button, where the unmaximised panel has it.
+  xdotool mousemove $((x + 624)) $((y + 171)) click 1
+  sleep 0.5
+  arquivo=$(ls "$pasta" | grep '^sn\.' | head -n 1 || true)
+  confere "three draws from the keyboard and one click are in the file" \
+    test "$(tr -d '\r' <"$pasta/$arquivo" 2>/dev/null | grep -c .)" -eq 4
+  ;;
+
+sobre)
+  iniciar
+  read -r x y w h < <(cliente)
+  # The image that opens it, at the panel's top right.
+  xdotool mousemove $((x + 282 + 690)) $((y + 182 + 238)) click 1
+  sobre=$(timeout 10 xdotool search --sync --onlyvisible --name '^ Sobre: Rodaleque$' | head -n 1)
+  confere "a click on the image opens the About window" test -n "$sobre"
+  confere "it asks for no task bar button" \
+    sh -c "xprop -id $sobre _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR"
+  read -r sx sy sw sh < <(cliente "$sobre")
+  read -r l r t b < <(moldura "$sobre")
+  dx=$(( (sx - l) + (sw + l + r) / 2 - 640 )); dy=$(( (sy - t) + (sh + t + b) / 2 - 512 ))
+  confere "its frame is centred on the screen (off by $dx, $dy)" test "${dx#-}" -le 2 -a "${dy#-}" -le 2
+  # Something in the primary selection, then a middle click on each box.
+  printf 'colado' | xclip -quiet -selection primary >/dev/null 2>&1 &
+  servidor_x_pids=("$!" "${servidor_x_pids[@]}")
+  sleep 0.3
+  site=($((sx + 6 + 20)) $((sy + 88 + 10))); mail=($((sx + 42 + 20)) $((sy + 142 + 9)))
+  xdotool mousemove "${site[@]}" click 2 mousemove "${mail[@]}" click 2
+  sleep 0.3
+  # What each box holds, read back as a user would: dragged over with the mouse, which puts
+  # the selection in the primary selection.
+  texto_da_caixa() {
+    xdotool mousemove $((sx + $1 + 2)) "$2" mousedown 1 mousemove $((sx + $1 + $3 - 2)) "$2" mouseup 1
+    sleep 0.3
+    xclip -o -selection primary
+  }
+  confere "a middle click leaves the e-mail box as it was" \
+    test "$(texto_da_caixa 42 "${mail[1]}" 171)" = rodaleque@example.com
+  confere "a middle click leaves the site box as it was" \
+    test "$(texto_da_caixa 6 "${site[1]}" 351)" = https://www.example.com/rodaleque
   ;;
 
 *)

@@ -13,9 +13,14 @@
 
 namespace rodaleque::teste {
 
-// The window system's calls noted, and the window moved where it was asked to go, as the
-// window system would.
-struct JanelasQueMovem : JanelasDeTeste {
+// The window system's calls noted, and done to the window as a window system does them: a
+// fixed border that still lets the window grow to a maximise, and moves.
+struct JanelasComoUmSistema : JanelasDeTeste {
+    void BordaFixa(QWidget& janela, QSize tamanho) override {
+        JanelasDeTeste::BordaFixa(janela, tamanho);
+        janela.setMinimumSize(tamanho);
+        janela.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
     void moverJanela(QWidget& janela, QPoint canto) override {
         JanelasDeTeste::moverJanela(janela, canto);
         janela.move(canto);
@@ -59,7 +64,7 @@ struct JanelaDeTeste {
     AbridorDeTeste abridor;
     GeradorPcg gerador;
     EntropiaRoteirizada entropia;
-    JanelasQueMovem janelas;
+    JanelasComoUmSistema janelas;
     InstanciaDeTeste instancia;
     std::unique_ptr<janela::frm1> janela;
 };

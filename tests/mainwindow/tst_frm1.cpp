@@ -70,6 +70,10 @@ void tst_frm1::textosCoresEEstadosComoConstruidos() {
     QCOMPARE(txtX->font().pointSizeF(), 60.0);
     QVERIFY(txtX->font().bold());
     QCOMPARE(t.controle<QLineEdit>("txtBar")->palette().color(QPalette::Text), QColor(0, 255, 255));
+    // The file's path keeps a text box's sunken border; the other display boxes are flat.
+    QVERIFY(t.controle<QLineEdit>("txtEnder")->hasFrame());
+    for (const char* nome : {"txtX", "txtPart", "txtBar"})
+        QVERIFY2(!t.controle<QLineEdit>(nome)->hasFrame(), nome);
 
     auto* cmdSorteio = t.controle<QAbstractButton>("cmdSorteio");
     QCOMPARE(cmdSorteio->text(), QStringLiteral("&Sortear!"));

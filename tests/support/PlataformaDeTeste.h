@@ -124,6 +124,7 @@ struct JanelasDeTeste : platform::Janelas {
     void BordaFixa(QWidget&, QSize tamanho) override { bordasFixas.push_back(tamanho); }
     QMargins moldura(const QWidget&) override { return molduraDaJanela; }
     void moverJanela(QWidget&, QPoint canto) override { cantos.push_back(canto); }
+    void foraDaBarraDeTarefas(QWidget& janela) override { semBotaoNaBarra.push_back(&janela); }
     void Sleep(int ms) override {
         pausas.push_back(ms);
         if (aoPausar)
@@ -133,6 +134,7 @@ struct JanelasDeTeste : platform::Janelas {
     std::vector<QSize> bordasFixas;
     QMargins molduraDaJanela;
     std::vector<QPoint> cantos;
+    std::vector<const QWidget*> semBotaoNaBarra;
     std::vector<int> pausas;
     std::function<void(int)> aoPausar;
 };

@@ -1,6 +1,8 @@
 #include "platform/Janelas.h"
+#include "platform/posix/GerenciadorDeJanelasX11.h"
 
 #include <QEvent>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -11,34 +13,49 @@ namespace rodaleque::platform {
 
 namespace {
 
-// Window managers here give a window the maximise button only if it can be resized, and
-// resize by dragging whatever is not bounded. So the window manager is told the only size
-// while the window is not maximised, and the bound is lifted while it is. It follows the
-// window's state, before the window itself lays out for it.
-class TamanhoForaDoMaximizado final : public QObject {
+// Window managers here (openbox, Mutter, KWin) offer maximise only to a window that can be
+// resized, so this one can be, never below its size. In the normal state a drag of its border
+// is undone once the drag is over (no further resize for a moment): a window manager shows no
+// drag's end, only the sizes it passes through. A maximise is no drag, whatever order the
+// window manager sends its size and state in.
+class TamanhoNoEstadoNormal final : public QObject {
 public:
-    TamanhoForaDoMaximizado(QWidget& janela, QSize tamanho) : QObject(&janela), tamanho_(tamanho) {
+    TamanhoNoEstadoNormal(QWidget& janela, QSize tamanho)
+        : QObject(&janela), janela_(janela), tamanho_(tamanho) {
+        janela.setMinimumSize(tamanho);
+        janela.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        janela.resize(tamanho);
+        desfazer_.setSingleShot(true);
+        desfazer_.setInterval(fimDoArrasto);
+        connect(&desfazer_, &QTimer::timeout, this, [this] {
+            if (foraDoTamanho())
+                janela_.resize(tamanho_);
+        });
         janela.installEventFilter(this);
-        aplicar(janela);
     }
 
-    bool eventFilter(QObject* objeto, QEvent* evento) override {
-        if (evento->type() == QEvent::WindowStateChange)
-            aplicar(static_cast<QWidget&>(*objeto));
+    bool eventFilter(QObject*, QEvent* evento) override {
+        if (evento->type() == QEvent::Resize || evento->type() == QEvent::WindowStateChange) {
+            if (foraDoTamanho())
+                desfazer_.start();
+            else
+                desfazer_.stop();
+        }
         return false;
     }
 
 private:
-    void aplicar(QWidget& janela) const {
-        if (janela.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
-            janela.setMinimumSize(tamanho_);
-            janela.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        } else {
-            janela.setFixedSize(tamanho_);
-        }
+    static constexpr int fimDoArrasto = 400; // ms
+
+    bool foraDoTamanho() const {
+        const bool normal = !(janela_.windowState() &
+                              (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+        return normal && janela_.size() != tamanho_;
     }
 
+    QWidget& janela_;
     QSize tamanho_;
+    QTimer desfazer_;
 };
 
 } // namespace
@@ -53,19 +70,34 @@ void JanelasDoSistema::SetWindowPos(QWidget& janela, bool acimaDeTodas) {
 }
 
 void JanelasDoSistema::BordaFixa(QWidget& janela, QSize tamanho) {
-    new TamanhoForaDoMaximizado(janela, tamanho); // owned by the window
+    new TamanhoNoEstadoNormal(janela, tamanho); // owned by the window
 }
 
-// The window manager's frame as it last reported it, through Qt.
+// The window manager's frame as it last reported it, through Qt; before the window is shown,
+// Qt knows none, and the window manager is asked.
 QMargins JanelasDoSistema::moldura(const QWidget& janela) {
+    if (!janela.isVisible())
+        return x11::molduraAntesDeMostrar(janela).value_or(QMargins());
     const QRect fora = janela.frameGeometry();
     const QRect dentro = janela.geometry();
     return {dentro.left() - fora.left(), dentro.top() - fora.top(), fora.right() - dentro.right(),
             fora.bottom() - dentro.bottom()};
 }
 
-// A top-level widget's position is its frame's.
-void JanelasDoSistema::moverJanela(QWidget& janela, QPoint canto) { janela.move(canto); }
+// A top-level widget's position is its frame's, once the window manager has framed it; before,
+// Qt places the client area there, so it goes where the frame it will get leaves it.
+void JanelasDoSistema::moverJanela(QWidget& janela, QPoint canto) {
+    if (janela.isVisible()) {
+        janela.move(canto);
+        return;
+    }
+    const QMargins m = moldura(janela);
+    janela.move(canto + QPoint(m.left(), m.top()));
+}
+
+void JanelasDoSistema::foraDaBarraDeTarefas(QWidget& janela) {
+    x11::semBotaoNaBarraDeTarefas(janela);
+}
 
 void JanelasDoSistema::Sleep(int milissegundos) {
     timespec resta{milissegundos / 1000, (milissegundos % 1000) * 1000000L};

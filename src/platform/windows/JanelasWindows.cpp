@@ -53,6 +53,9 @@ void JanelasDoSistema::moverJanela(QWidget& janela, QPoint canto) {
                    qRound(canto.y() * escala), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A window owned by another, as a dialog is by the main window, has no task bar button there.
+void JanelasDoSistema::foraDaBarraDeTarefas(QWidget&) {}
+
 void JanelasDoSistema::Sleep(int milissegundos) {
     ::Sleep(milissegundos > 0 ? static_cast<DWORD>(milissegundos) : 0);
 }

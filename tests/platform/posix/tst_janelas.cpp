@@ -1,4 +1,6 @@
-// The fixed border as far as it can be seen without a window manager: the size bound it gives.
+// The fixed border as far as it can be seen without a window manager: maximise stays on offer
+// (no upper bound on the size), and a drag of the border in the normal state is undone once
+// it is over, but never while it goes on, nor in a maximised window.
 #include "platform/Janelas.h"
 
 #include <QTest>
@@ -10,22 +12,36 @@ class tst_janelas : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void bordaFixaSoLevantaOLimiteMaximizada();
+    void bordaFixaDesfazOArrastoENaoImpedeMaximizar();
 };
 
-void tst_janelas::bordaFixaSoLevantaOLimiteMaximizada() {
+void tst_janelas::bordaFixaDesfazOArrastoENaoImpedeMaximizar() {
     QWidget janela;
     JanelasDoSistema janelas;
     const QSize tamanho(300, 200);
     janelas.BordaFixa(janela, tamanho);
-    QCOMPARE(janela.minimumSize(), tamanho);
-    QCOMPARE(janela.maximumSize(), tamanho);
-    janela.setWindowState(Qt::WindowMaximized);
+    janela.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&janela));
+    QCOMPARE(janela.size(), tamanho);
     QCOMPARE(janela.minimumSize(), tamanho);
     QCOMPARE(janela.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
-    janela.setWindowState(Qt::WindowNoState);
-    QCOMPARE(janela.maximumSize(), tamanho);
-    QCOMPARE(janela.size(), tamanho);
+
+    // A drag: one size after another, each within moments of the last, then nothing.
+    for (int passo = 1; passo <= 5; ++passo) {
+        janela.resize(tamanho + QSize(20, 10) * passo);
+        QTest::qWait(60);
+    }
+    QCOMPARE(janela.size(), QSize(400, 250));
+    QTRY_COMPARE_WITH_TIMEOUT(janela.size(), tamanho, 2000);
+
+    janela.showMaximized();
+    QTRY_VERIFY(janela.size() != tamanho);
+    const QSize maximizada = janela.size();
+    QTest::qWait(600);
+    QCOMPARE(janela.size(), maximizada);
+
+    janela.showNormal();
+    QTRY_COMPARE(janela.size(), tamanho);
 }
 
 QTEST_MAIN(tst_janelas)

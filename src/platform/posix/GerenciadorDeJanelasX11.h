@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QMargins>
+
+#include <optional>
+
+class QWidget;
+
+namespace rodaleque::platform::x11 {
+
+// What the window manager is asked directly, through the EWMH hints Qt does not set. Both do
+// nothing where the window is not on an X server (offscreen, Wayland).
+
+// Has a window that is not shown yet go without a task bar button of its own
+// (_NET_WM_STATE_SKIP_TASKBAR) once it is.
+void semBotaoNaBarraDeTarefas(const QWidget& janela);
+
+// The frame the window manager will put around a window that is not shown yet, asked for
+// before it is (_NET_REQUEST_FRAME_EXTENTS); nothing if no window manager answers in time.
+std::optional<QMargins> molduraAntesDeMostrar(const QWidget& janela);
+
+} // namespace rodaleque::platform::x11
