@@ -3,13 +3,63 @@
 #include <platform/Arquivos.h>
 #include <platform/Dialogos.h>
 
+#include <QHash>
+
+#include <optional>
+
 namespace rodaleque::bench {
 
-// For measuring the draw alone: appends that cost nothing, boxes that nobody answers.
+// For measuring the draw alone: files that cost nothing, boxes that nobody answers. Only which
+// file each name holds is kept, so that an append goes where it would on a disk; the appended
+// numbers are dropped, and a file that held them cannot be read back.
 struct ArquivosDescartados : platform::Arquivos {
-    bool nomeOcupado(const QString&) override { return false; }
-    Criacao criarDuravel(const QString&, const QByteArray&) override { return Criacao::Gravado; }
-    bool acrescentarDuravel(const QString&, const QByteArray&) override { return true; }
+    bool nomeOcupado(const QString& caminho) override { return arquivos.contains(caminho); }
+    Criacao criarDuravel(const QString& caminho, const QByteArray&,
+                         platform::Identidade& criado) override {
+        if (arquivos.contains(caminho))
+            return Criacao::NomeOcupado;
+        criado = novo(caminho, std::nullopt);
+        return Criacao::Gravado;
+    }
+    Acrescimo acrescentarDuravel(const QString& caminho, const platform::Identidade& arquivo,
+                                 const QByteArray&) override {
+        const auto it = arquivos.find(caminho);
+        if (it == arquivos.end() || it->identidade != arquivo)
+            return Acrescimo::Trocado;
+        it->conteudo.reset();
+        return Acrescimo::Gravado;
+    }
+    std::optional<platform::Identidade> identidade(const QString& caminho) override {
+        const auto it = arquivos.constFind(caminho);
+        return it == arquivos.cend() ? std::nullopt : std::optional(it->identidade);
+    }
+    std::optional<QByteArray> ler(const QString& caminho) override {
+        const auto it = arquivos.constFind(caminho);
+        return it == arquivos.cend() ? std::nullopt : it->conteudo;
+    }
+    bool substituirDuravel(const QString& caminho, const QByteArray& bytes) override {
+        novo(caminho, bytes);
+        return true;
+    }
+    bool remover(const QString& caminho) override {
+        arquivos.remove(caminho);
+        return true;
+    }
+
+    struct Arquivo {
+        platform::Identidade identidade;
+        std::optional<QByteArray> conteudo; // nothing once numbers were dropped
+    };
+    QHash<QString, Arquivo> arquivos;
+
+private:
+    // Every file made gets a number no other one had, as a disk's files do.
+    platform::Identidade novo(const QString& caminho, std::optional<QByteArray> conteudo) {
+        const platform::Identidade identidade{0, ++feitos_};
+        arquivos.insert(caminho, {identidade, std::move(conteudo)});
+        return identidade;
+    }
+    uint64_t feitos_ = 0;
 };
 
 struct DialogosMudos : platform::Dialogos {

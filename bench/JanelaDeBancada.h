@@ -13,12 +13,14 @@
 namespace rodaleque::bench {
 
 // The real window for the benchmarks that draw through it: results files in a temporary
-// folder, through the Arquivos given, a clock standing at 1000 s and a generator that a
-// benchmark scripts, so that every draw succeeds at its first attempt.
+// folder and the record of the running series in another, as the program keeps them, through
+// the Arquivos given; a clock standing at 1000 s and a generator that a benchmark scripts, so
+// that every draw succeeds at its first attempt.
 struct JanelaDeBancada {
     explicit JanelaDeBancada(platform::Arquivos& arquivos)
         : janela({relogio, arquivos, dialogos, abridor, gerador, entropia, pastaDeResultados,
-                  QStringLiteral("/"), janelas, instancia}) {
+                  QStringLiteral("/"), janelas, instancia,
+                  dados.filePath(QStringLiteral("serie"))}) {
         relogio.segundos = 1000.0f;
         static_cast<void>(janela.Form_Load()); // no other copy runs: the test instance says so
     }
@@ -46,6 +48,7 @@ struct JanelaDeBancada {
     }
 
     QTemporaryDir pasta;
+    QTemporaryDir dados;
     teste::PastaFixa pastaDeResultados{pasta.path()};
     teste::RelogioFixo relogio;
     teste::DialogosRoteirizados dialogos;

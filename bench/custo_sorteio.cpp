@@ -35,13 +35,16 @@ struct Serie {
     bench::DialogosMudos dialogos;
     std::unique_ptr<teste::PastaFixa> pasta;
     std::unique_ptr<ArquivoResultados> arquivo;
+    std::unique_ptr<SerieEmAndamento> emAndamento;
     std::unique_ptr<MotorSorteio> motor;
 
     Serie(platform::Arquivos& arquivos, const QString& pastaDosArquivos, int32_t n) {
         pasta = std::make_unique<teste::PastaFixa>(pastaDosArquivos);
         arquivo = std::make_unique<ArquivoResultados>(arquivos, relogio, *pasta, QStringLiteral("/"));
+        // No record of the running series: what is timed is the draw and its append.
+        emAndamento = std::make_unique<SerieEmAndamento>(arquivos, QString());
         motor = std::make_unique<MotorSorteio>(
-            Ambiente{controles, aleatorio, relogio, dialogos, *arquivo});
+            Ambiente{controles, aleatorio, relogio, dialogos, *arquivo, *emAndamento});
         motor->iniciar();
         motor->estado().nParticipantes = n;
         motor->estado().Giro2 = n;

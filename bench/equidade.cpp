@@ -46,7 +46,8 @@ struct Programa {
     bench::DialogosMudos dialogos;
     teste::PastaFixa pasta{QStringLiteral("/tmp")};
     ArquivoResultados arquivo{arquivos, relogio, pasta, QStringLiteral("/")};
-    MotorSorteio motor{Ambiente{controles, aleatorio, relogio, dialogos, arquivo}};
+    SerieEmAndamento emAndamento{arquivos, QString()}; // no record: nothing to go on with
+    MotorSorteio motor{Ambiente{controles, aleatorio, relogio, dialogos, arquivo, emAndamento}};
 
     Programa(std::mt19937_64& acaso, int32_t n) {
         relogio.passos = &acaso;

@@ -22,7 +22,7 @@ using namespace rodaleque;
 
 namespace {
 
-// The real files, with the time spent in the durable appends noted.
+// The real files, with the time spent in the durable writes noted.
 struct ArquivosCronometrados : platform::Arquivos {
     template <typename F> std::invoke_result_t<F> cronometrar(F&& gravar) {
         QElapsedTimer t;
@@ -32,11 +32,23 @@ struct ArquivosCronometrados : platform::Arquivos {
         return resultado;
     }
     bool nomeOcupado(const QString& caminho) override { return real.nomeOcupado(caminho); }
-    Criacao criarDuravel(const QString& caminho, const QByteArray& bytes) override {
-        return cronometrar([&]() -> Criacao { return real.criarDuravel(caminho, bytes); });
+    Criacao criarDuravel(const QString& caminho, const QByteArray& bytes,
+                         platform::Identidade& criado) override {
+        return cronometrar([&] { return real.criarDuravel(caminho, bytes, criado); });
     }
-    bool acrescentarDuravel(const QString& caminho, const QByteArray& bytes) override {
-        return cronometrar([&]() -> bool { return real.acrescentarDuravel(caminho, bytes); });
+    Acrescimo acrescentarDuravel(const QString& caminho, const platform::Identidade& arquivo,
+                                 const QByteArray& bytes) override {
+        return cronometrar([&] { return real.acrescentarDuravel(caminho, arquivo, bytes); });
+    }
+    std::optional<platform::Identidade> identidade(const QString& caminho) override {
+        return real.identidade(caminho);
+    }
+    std::optional<QByteArray> ler(const QString& caminho) override { return real.ler(caminho); }
+    bool substituirDuravel(const QString& caminho, const QByteArray& bytes) override {
+        return cronometrar([&] { return real.substituirDuravel(caminho, bytes); });
+    }
+    bool remover(const QString& caminho) override {
+        return cronometrar([&] { return real.remover(caminho); });
     }
     platform::ArquivosDoSistema real;
     double ms = 0;

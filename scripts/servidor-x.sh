@@ -2,7 +2,8 @@
 # window manager of their own, and a private runtime folder, so that nothing collides with
 # another test, a desktop session or a copy of the program the user runs.
 #   iniciar_servidor_x [WIDTHxHEIGHT] [sem-gerenciador]
-#                                       sets DISPLAY, XDG_RUNTIME_DIR, servidor_x_pasta; with
+#                                       sets DISPLAY, XDG_RUNTIME_DIR, XDG_DATA_HOME,
+#                                       servidor_x_pasta; with
 #                                       sem-gerenciador, no window manager (a kiosk session)
 #   parar_servidor_x                    runs on exit too: stops everything started here
 servidor_x_pids=()
@@ -31,6 +32,8 @@ iniciar_servidor_x() {
   export DISPLAY=":$(head -n 1 "$servidor_x_pasta/display")"
   mkdir -m 700 "$servidor_x_pasta/run"
   export XDG_RUNTIME_DIR="$servidor_x_pasta/run"
+  # The program's own data (the record of a running series) stays here too.
+  export XDG_DATA_HOME="$servidor_x_pasta/dados"
   unset QT_QPA_PLATFORM
   [ "$gerenciador" = sem-gerenciador ] && return 0
   openbox --sm-disable >"$servidor_x_pasta/openbox.log" 2>&1 &

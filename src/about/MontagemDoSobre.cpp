@@ -93,9 +93,11 @@ janela::CaixaComEventos* criarCaixa(QWidget* pai, const char* nome, QRect lugar,
 frmSobre::frmSobre(QWidget& principal, platform::Janelas& janelas)
     : QDialog(&principal), principal_(principal), janelas_(janelas) {
     setObjectName(QStringLiteral("frmSobre"));
-    // A fixed dialog border: the title and its close button, nothing to minimise or maximise.
+    // A fixed dialog border: the title and its close button, nothing to minimise or maximise,
+    // and on Windows no sizing border either.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(QStringLiteral(" Sobre"));
     setFixedSize(janela::pixels(5460), janela::pixels(2970));
     QPalette fundo = palette();

@@ -38,16 +38,65 @@ bool ArquivoResultados::nomear(int32_t& nSerie, QString& arquivo) {
     return true;
 }
 
-platform::Arquivos::Criacao ArquivoResultados::gravar(const QString& arquivo, int32_t n) {
+namespace {
+
+// Digits only, so the system's single-byte code page is plain ASCII; CR LF everywhere.
+QByteArray linhaDe(int32_t n) { return text(n).toLatin1() + "\r\n"; }
+
+} // namespace
+
+ArquivoResultados::Gravacao ArquivoResultados::gravar(const QString& arquivo, int32_t n) {
+    using Acrescimo = platform::Arquivos::Acrescimo;
+    if (arquivo != criado_)
+        return reivindicar(arquivo, linhaDe(n));
+    switch (arquivos_.acrescentarDuravel(arquivo, identidade_, linhaDe(n))) {
+    case Acrescimo::Gravado: return Gravacao::Acrescentado;
+    case Acrescimo::Trocado: return Gravacao::Trocado;
+    case Acrescimo::Falhou: break;
+    }
+    return Gravacao::Falhou;
+}
+
+ArquivoResultados::Gravacao ArquivoResultados::recomecar(const QString& arquivo,
+                                                         const std::vector<int32_t>& numeros) {
+    QByteArray linhas;
+    for (const int32_t n : numeros)
+        linhas += linhaDe(n);
+    return reivindicar(arquivo, linhas);
+}
+
+ArquivoResultados::Gravacao ArquivoResultados::reivindicar(const QString& arquivo,
+                                                           const QByteArray& linhas) {
     using Criacao = platform::Arquivos::Criacao;
-    // Digits only, so the system's single-byte code page is plain ASCII; CR LF everywhere.
-    const QByteArray linha = text(n).toLatin1() + "\r\n";
-    if (arquivo == criado_)
-        return arquivos_.acrescentarDuravel(arquivo, linha) ? Criacao::Gravado : Criacao::Falhou;
-    const Criacao criacao = arquivos_.criarDuravel(arquivo, linha);
-    if (criacao == Criacao::Gravado)
-        criado_ = arquivo;
-    return criacao;
+    platform::Identidade criado;
+    switch (arquivos_.criarDuravel(arquivo, linhas, criado)) {
+    case Criacao::Gravado: retomar(arquivo, criado); return Gravacao::Criado;
+    case Criacao::NomeOcupado: return Gravacao::NomeOcupado;
+    case Criacao::Falhou: break;
+    }
+    return Gravacao::Falhou;
+}
+
+void ArquivoResultados::retomar(const QString& arquivo, const platform::Identidade& identidade) {
+    criado_ = arquivo;
+    identidade_ = identidade;
+}
+
+std::optional<platform::Identidade> ArquivoResultados::identidade(const QString& arquivo) const {
+    if (arquivo.isEmpty() || arquivo != criado_)
+        return std::nullopt;
+    return identidade_;
+}
+
+std::optional<SerieLida> ArquivoResultados::lerSerie(const QString& arquivo,
+                                                     const platform::Identidade& identidade,
+                                                     int32_t nParticipantes) {
+    if (arquivos_.identidade(arquivo) != identidade)
+        return std::nullopt;
+    const std::optional<QByteArray> conteudo = arquivos_.ler(arquivo);
+    if (!conteudo)
+        return std::nullopt;
+    return rodaleque::lerSerie(*conteudo, nParticipantes);
 }
 
 } // namespace rodaleque

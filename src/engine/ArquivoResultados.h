@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LeituraDaSerie.h"
+
 #include <platform/Arquivos.h>
 #include <platform/Programa.h>
 #include <platform/Relogio.h>
@@ -7,6 +9,8 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 namespace rodaleque {
 
@@ -18,9 +22,19 @@ inline QString falha() { return QStringLiteral("Falha ao gravar em: "); }
 } // namespace prefixoDoArquivo
 
 // The series' results file: one drawn number per line, appended as it is drawn. It is the
-// lasting copy of a public draw; the program writes it and never reads it back.
+// lasting copy of a public draw, and only ever the series' own: the series claims it with
+// its first line, and every later line goes only into that very file, never into whatever
+// else may stand at its path by then.
 class ArquivoResultados {
 public:
+    enum class Gravacao {
+        Criado,      // the file was claimed with the line(s)
+        Acrescentado,
+        NomeOcupado, // something took the name since the set-up; nothing was written
+        Trocado,     // the series' file is gone, or another stands at its path; nothing written
+        Falhou,
+    };
+
     ArquivoResultados(platform::Arquivos& arquivos, platform::Relogio& relogio,
                       platform::PastaDeResultados& pasta, QString separador);
 
@@ -33,22 +47,36 @@ public:
     // never touched. False, with the last name tried in arquivo, if nSerie would overflow.
     bool nomear(int32_t& nSerie, QString& arquivo);
 
-    // Appends the line of n, on the device before this returns. The first line of a series
-    // claims its file: if something took the name since the set-up (another copy, in the same
-    // second), nothing is written and the result says so; a series never writes into a file
-    // it did not create.
-    platform::Arquivos::Criacao gravar(const QString& arquivo, int32_t n);
+    // Writes the line of n, on the device before this returns: the first line of a series
+    // claims its file, every later one is appended to the file claimed.
+    Gravacao gravar(const QString& arquivo, int32_t n);
+
+    // Claims a new file for a series that has drawn these numbers already, and writes them all.
+    Gravacao recomecar(const QString& arquivo, const std::vector<int32_t>& numeros);
+
+    // The series' file as claimed, for a series that goes on after the program stopped.
+    void retomar(const QString& arquivo, const platform::Identidade& identidade);
+
+    // What the series' file is, once claimed.
+    std::optional<platform::Identidade> identidade(const QString& arquivo) const;
+
+    // A series' file read back, if it is still the file the series claimed; nothing if not.
+    std::optional<SerieLida> lerSerie(const QString& arquivo,
+                                      const platform::Identidade& identidade,
+                                      int32_t nParticipantes);
 
 private:
     // The folder is asked for at each set-up: it may have become writable, or stopped being so.
     QString pastaComSeparador();
     QString caminho(const QString& pastaComSeparador, int32_t nSerie);
+    Gravacao reivindicar(const QString& arquivo, const QByteArray& linhas);
 
     platform::Arquivos& arquivos_;
     platform::Relogio& relogio_;
     platform::PastaDeResultados& pasta_;
     QString separador_;
-    QString criado_; // the last file this program created
+    QString criado_; // the last file this program claimed, and what it is
+    platform::Identidade identidade_;
 };
 
 } // namespace rodaleque

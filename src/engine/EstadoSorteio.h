@@ -6,6 +6,10 @@
 
 namespace rodaleque {
 
+// The counts of participants a series can have.
+constexpr int32_t minimoDeParticipantes = 2;
+constexpr int32_t maximoDeParticipantes = 99999;
+
 // The fields of the main window that make up the state of the draw, in their declared order
 // and widths. All start as 0 or empty; the start-up gives them their first values.
 struct EstadoSorteio {

@@ -14,6 +14,8 @@ void MotorSorteio::iniciar() {
     estado_.CorR = 30;
     estado_.CorG = 205;
     estado_.CorB = 0;
+    iniciado_ = true;
+    retomarSerieInterrompida();
 }
 
 } // namespace rodaleque

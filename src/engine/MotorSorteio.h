@@ -5,6 +5,7 @@
 #include "Controles.h"
 #include "EstadoSorteio.h"
 #include "RegistroDoPainel.h"
+#include "SerieEmAndamento.h"
 
 #include <platform/Dialogos.h>
 #include <platform/Relogio.h>
@@ -18,6 +19,7 @@ struct Ambiente {
     platform::Relogio& relogio;
     platform::Dialogos& dialogos;
     ArquivoResultados& arquivo;
+    SerieEmAndamento& emAndamento;
 };
 
 // The draw state of the main window and the engine's handlers on it.
@@ -35,8 +37,17 @@ public:
     // e^-45. Only a fault could bring a draw there, and then it must not freeze the window.
     int64_t limiteDeTentativas = 10'000'000;
 
-    // The state's first values and the first series, as the program starts.
+    // The state's first values and the first series, as the program starts; or, if the
+    // operator wants it, the series that was running when the program last stopped without
+    // ending it.
     void iniciar();
+
+    // A count of n participants accepted: the series is under way, and kept on record.
+    void aplicarContagem(int32_t n);
+
+    // The series ends in an orderly way (a restart, or the program closing): nothing is left
+    // to go on with. Only the engine that started can end it.
+    void esquecerSerie();
 
     // Clears the state and the window for a new series; does nothing while a series runs.
     void NovaSerie();
@@ -61,12 +72,22 @@ private:
     // Appends n to the series' file; a name taken since the set-up moves the series on to the
     // next free one, as the set-up itself does. False when the number is not on record.
     bool gravarNoArquivo(int32_t n);
+    // The series' file was taken away: every number of the series goes into a new one.
+    bool regravarSerie();
+    // Claims the next free name from the following series number on.
+    bool avancarSerie();
+    void guardarSerie();
+    void retomarSerieInterrompida();
+    // Asks the operator, unless the record or the file rules it out; true if it goes on.
+    bool oferecerContinuacao(const SerieEmAndamento::Leitura& leitura);
+    void continuarSerie(const SerieInterrompida& serie, const std::vector<int32_t>& numeros);
     bool limparBolas();
     void avancarGiro1();
     void recuarGiro2();
     void escreverBolas(int primeira, QString (*texto)(int32_t giro1, int32_t giro2, int bola));
 
     Ambiente ambiente_;
+    bool iniciado_ = false;
     EstadoSorteio estado_;
     RegistroDoPainel registro_;
 };

@@ -56,23 +56,58 @@ void MotorSorteio::mostrarSerie() {
 }
 
 bool MotorSorteio::gravarNoArquivo(int32_t n) {
-    using Criacao = platform::Arquivos::Criacao;
+    using Gravacao = ArquivoResultados::Gravacao;
     Controles& c = ambiente_.controles;
     while (true) {
         switch (ambiente_.arquivo.gravar(estado_.Arquivo, n)) {
-        case Criacao::Gravado:
+        case Gravacao::Acrescentado:
             return true;
-        case Criacao::Falhou:
+        case Gravacao::Criado:
+            guardarSerie();
+            return true;
+        case Gravacao::Falhou:
             return false;
-        case Criacao::NomeOcupado:
-            if (!assign(estado_.nSerie, checkedAdd(estado_.nSerie, 1)) ||
-                !ambiente_.arquivo.nomear(estado_.nSerie, estado_.Arquivo))
+        case Gravacao::Trocado:
+            return regravarSerie();
+        case Gravacao::NomeOcupado:
+            if (!avancarSerie())
                 return false;
-            mostrarSerie();
             c.txtEnder().setText(prefixoDoArquivo::gravando() + estado_.Arquivo);
             break;
         }
     }
+}
+
+bool MotorSorteio::avancarSerie() {
+    if (!assign(estado_.nSerie, checkedAdd(estado_.nSerie, 1)) ||
+        !ambiente_.arquivo.nomear(estado_.nSerie, estado_.Arquivo))
+        return false;
+    mostrarSerie();
+    return true;
+}
+
+bool MotorSorteio::regravarSerie() {
+    using Gravacao = ArquivoResultados::Gravacao;
+    ambiente_.dialogos.caixaDeMensagem(
+        QStringLiteral("O arquivo de resultados desta série não foi encontrado ou foi "
+                       "substituído:\n") +
+            estado_.Arquivo +
+            QStringLiteral("\n\nOs números desta série serão gravados em um novo arquivo."),
+        platform::Dialogos::OkInformacao);
+    const std::vector<int32_t> numeros = registro_.emOrdem();
+    while (avancarSerie()) {
+        ambiente_.controles.txtEnder().setText(prefixoDoArquivo::gravando() + estado_.Arquivo);
+        switch (ambiente_.arquivo.recomecar(estado_.Arquivo, numeros)) {
+        case Gravacao::Criado:
+            guardarSerie();
+            return true;
+        case Gravacao::NomeOcupado:
+            break;
+        default:
+            return false;
+        }
+    }
+    return false;
 }
 
 bool MotorSorteio::limparBolas() {

@@ -24,6 +24,20 @@ public:
     }
     void limpar() { posicoes_.clear(); }
 
+    // The numbers on the panel, in the order of their entries.
+    std::vector<int32_t> emOrdem() const {
+        std::vector<std::pair<int32_t, int32_t>> porPosicao;
+        for (std::size_t n = 0; n < posicoes_.size(); ++n)
+            if (posicoes_[n] >= 0)
+                porPosicao.emplace_back(posicoes_[n], static_cast<int32_t>(n));
+        std::sort(porPosicao.begin(), porPosicao.end());
+        std::vector<int32_t> numeros;
+        numeros.reserve(porPosicao.size());
+        for (const auto& [posicao, n] : porPosicao)
+            numeros.push_back(n);
+        return numeros;
+    }
+
     // How many of the numbers 1..n are on the panel.
     int32_t sorteadosAte(int32_t n) const {
         const std::size_t fim = std::min<std::size_t>(posicoes_.size(), n < 0 ? 0 : std::size_t(n) + 1);

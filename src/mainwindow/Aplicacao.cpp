@@ -36,7 +36,9 @@ int executar(int argc, char** argv, const std::function<void(frm1&)>& aoMostrar)
     const std::unique_ptr<platform::InstanciaUnica> instancia =
         platform::criarInstanciaUnica(produto::nome());
     frm1 janela({relogio, arquivos, dialogos, abridor, gerador, entropia, pastaDeResultados,
-                 platform::Programa::separador(), janelas, *instancia});
+                 platform::Programa::separador(), janelas, *instancia,
+                 platform::Programa::pastaDeDados() + platform::Programa::separador() +
+                     QStringLiteral("serie-em-andamento.txt")});
 
     dialogos.definirJanela(&janela);
     if (!janela.Form_Load())

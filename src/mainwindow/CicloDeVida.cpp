@@ -55,8 +55,12 @@ void frm1::Form_QueryUnload(int16_t& Cancel) {
         Cancel = -1;
 }
 
-// Every other window goes with it and nothing more runs: the results are already on disk.
-void frm1::Form_Unload() { QCoreApplication::exit(0); }
+// Every other window goes with it and nothing more runs: the results are already on disk, and
+// the series, ended, is nothing to go on with at the next start.
+void frm1::Form_Unload() {
+    motor_.esquecerSerie();
+    QCoreApplication::exit(0);
+}
 
 void frm1::closeEvent(QCloseEvent* evento) {
     int16_t cancelar = 0;

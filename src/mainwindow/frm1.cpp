@@ -64,7 +64,9 @@ frm1::frm1(Plataforma plataforma)
       aleatorio_(plataforma.gerador, plataforma.relogio, plataforma.entropia),
       arquivo_(plataforma.arquivos, plataforma.relogio, plataforma.pastaDeResultados,
                plataforma.separador),
-      motor_(Ambiente{*this, aleatorio_, plataforma.relogio, plataforma.dialogos, arquivo_}),
+      emAndamento_(plataforma.arquivos, plataforma.registroDaSerie),
+      motor_(Ambiente{*this, aleatorio_, plataforma.relogio, plataforma.dialogos, arquivo_,
+                      emAndamento_}),
       painel_(motor_, *this, plataforma.dialogos, plataforma.abridor),
       animacao_(motor_.estado(), *this, aleatorio_, *this) {
     setObjectName(QStringLiteral("frm1"));

@@ -47,6 +47,9 @@ struct Plataforma {
     QString separador;
     platform::Janelas& janelas;
     platform::InstanciaUnica& instancia;
+    // Where the running series is kept on record, so that it can go on after a crash; with
+    // no path, nowhere.
+    QString registroDaSerie;
 };
 
 // The black surface that holds every control; it paints the light panels behind them.
@@ -189,6 +192,7 @@ private:
     platform::InstanciaUnica& instancia_;
     Aleatorio aleatorio_;
     ArquivoResultados arquivo_;
+    SerieEmAndamento emAndamento_;
     MotorSorteio motor_;
     Painel painel_;
     Animacao animacao_;

@@ -24,19 +24,7 @@ void Painel::cmdX_Click() {
     }
 
     motor_.NovaSerie(); // a new series only when none runs: raising N keeps file and panel
-    e.nParticipantes = *n;
-    Controles& c = controles_;
-    if (e.nParticipantes == maximoDeParticipantes)
-        c.cmdX().setEnabled(false);
-    c.cmdX().setCaption(QStringLiteral("&Inserir mais participantes"));
-    c.cmdSorteio().setEnabled(true);
-    e.nSorteados = c.lstN().listCount();
-    e.Giro2 = *n;
-    for (Temporizador* t : {&c.sorter(), &c.sorter2(), &c.sorter3(), &c.sorter4(), &c.Timer1()})
-        t->setEnabled(true);
-    c.txtBar().setText(QString());
-    c.txtPart().setText(text(e.nParticipantes));
-    focarSorteio();
+    motor_.aplicarContagem(*n);
 }
 
 void Painel::cmdR_Click() {
@@ -48,6 +36,7 @@ void Painel::cmdR_Click() {
         platform::Dialogos::SimNaoPergunta);
     if (resposta != platform::Dialogos::RespostaSim)
         return;
+    motor_.esquecerSerie();
     EstadoSorteio& e = motor_.estado();
     assign(e.nSerie, checkedAdd(e.nSerie, 1));
     e.nParticipantes = 0;

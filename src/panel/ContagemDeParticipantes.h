@@ -1,15 +1,13 @@
 #pragma once
 
 #include <engine/Checked.h>
+#include <engine/EstadoSorteio.h>
 
 #include <QString>
 
 #include <cstdint>
 
 namespace rodaleque {
-
-constexpr int32_t minimoDeParticipantes = 2;
-constexpr int32_t maximoDeParticipantes = 99999;
 
 // The count that an answer to "Digite o Nº de participantes" gives while the series runs with
 // `atual` participants (0: none runs), or a failure when the answer must be refused. The

@@ -12,6 +12,9 @@ struct Programa {
     static QString pasta();
     // The folder separator of this platform: "/" here, "\\" on Windows.
     static QString separador();
+    // The user's own folder for the program's data, not made here: Rodaleque in the
+    // platform's per-user application data ($XDG_DATA_HOME, %LOCALAPPDATA%).
+    static QString pastaDeDados();
 };
 
 // The folder that receives the results files, asked again at every series set-up.

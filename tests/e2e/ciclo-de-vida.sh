@@ -26,10 +26,7 @@ iniciar() {
   "$programa" >>"$servidor_x_pasta/programa.log" 2>&1 &
   pid=$!
   servidor_x_pids=("$pid" "${servidor_x_pids[@]}")
-  janela=$(timeout 15 xdotool search --sync --onlyvisible --name "^${legenda}\$" | head -n 1)
-  [ -n "$janela" ] || { echo "the window did not appear"; cat "$servidor_x_pasta/programa.log"; exit 1; }
-  esperar "the window is maximised" maximizada
-  xdotool windowactivate --sync "$janela" >/dev/null 2>&1 || true
+  esperar_janela_principal
 }
 
 # Waits up to 10 s for a condition.
@@ -63,6 +60,24 @@ pergunta() { timeout 10 xdotool search --sync --onlyvisible --name '^Rodaleque$'
 
 
 sortear() { xdotool key Return; sleep 0.3; }
+# The newest results file's name, and how many lines a file holds.
+resultados() { ls -t "$pasta" | grep '^sn\.' | head -n 1; }
+linhas() { tr -d '\r' <"$1" | grep -c . || true; }
+# Whether the file $1 begins with the bytes of the file $2.
+comeca_com() { cmp -s "$2" <(head -c "$(stat -c %s "$2")" "$1"); }
+# Starts the program where it will ask a question before its window shows: sets pid and caixa.
+iniciar_com_pergunta() {
+  "$programa" >>"$servidor_x_pasta/programa.log" 2>&1 &
+  pid=$!
+  servidor_x_pids=("$pid" "${servidor_x_pids[@]}")
+  caixa=$(pergunta)
+}
+esperar_janela_principal() {
+  janela=$(timeout 15 xdotool search --sync --onlyvisible --name "^${legenda}\$" | head -n 1)
+  [ -n "$janela" ] || { echo "the window did not appear"; cat "$servidor_x_pasta/programa.log"; exit 1; }
+  esperar "the window is maximised" maximizada
+  xdotool windowactivate --sync "$janela" >/dev/null 2>&1 || true
+}
 
 # The window's client area on screen, and the frame openbox puts around it.
 cliente() { xwininfo -id "${1:-$janela}" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'; }
@@ -249,6 +264,70 @@ maximizar-de-novo)
   confere "a drag of the corner ends with the window as built" esperar "as built" \
     sh -c "xdotool getwindowgeometry $janela | grep -q 'Geometry: 719x480'"
   maximizada_de_novo "after a drag"
+  ;;
+
+continuar)
+  # Twelve draws of 30, then the program is killed: started again, it offers the series.
+  iniciar
+  informar_participantes 30
+  for _ in $(seq 12); do sortear; done
+  arquivo=$(resultados)
+  cp "$pasta/$arquivo" "$servidor_x_pasta/antes"
+  confere "twelve numbers on file before the kill" test "$(linhas "$pasta/$arquivo")" -eq 12
+  kill -9 "$pid"; wait "$pid" 2>/dev/null || true
+  iniciar_com_pergunta
+  confere "started again, it asks whether to continue" test -n "$caixa"
+  xdotool windowactivate --sync "$caixa" >/dev/null 2>&1 || true
+  xdotool key Return
+  esperar_janela_principal
+  for _ in $(seq 18); do sortear; done
+  confere "the series went on in its own file" test "$(resultados)" = "$arquivo"
+  confere "which begins with the twelve, unchanged" comeca_com "$pasta/$arquivo" "$servidor_x_pasta/antes"
+  confere "and holds each of 1..30 once" \
+    test "$(tr -d '\r' <"$pasta/$arquivo" | sort -n | tr '\n' ' ')" = "$(seq 30 | tr '\n' ' ')"
+  sortear
+  confere "a draw past the last number writes nothing more" test "$(linhas "$pasta/$arquivo")" -eq 30
+
+  # Closed in the orderly way, started afresh, killed mid-series again; this time: No.
+  wmctrl -i -c "$janela"; caixa=$(pergunta); xdotool windowactivate --sync "$caixa" >/dev/null 2>&1 || true
+  xdotool key Return
+  esperar "ended" morto "$pid"
+  iniciar
+  informar_participantes 30
+  for _ in $(seq 4); do sortear; done
+  segundo=$(ls -t "$pasta" | grep '^sn\.' | head -n 1)
+  cp "$pasta/$segundo" "$servidor_x_pasta/segundo"
+  kill -9 "$pid"; wait "$pid" 2>/dev/null || true
+  iniciar_com_pergunta
+  xdotool windowactivate --sync "$caixa" >/dev/null 2>&1 || true
+  xdotool key Escape
+  esperar_janela_principal
+  confere "No leaves the old file byte for byte" cmp -s "$servidor_x_pasta/segundo" "$pasta/$segundo"
+  antes_de_sortear=$(ls "$pasta" | grep -c '^sn\.')
+  informar_participantes 30
+  sortear
+  novo=$(ls -t "$pasta" | grep '^sn\.' | head -n 1)
+  confere "and a new series 1 begins" sh -c "echo '$novo' | grep -q '^sn\.1\[' && test '$novo' != '$segundo'"
+  confere "in a file of its own" test "$(ls "$pasta" | grep -c '^sn\.')" -eq $((antes_de_sortear + 1))
+  ;;
+
+arquivo-apagado)
+  iniciar
+  informar_participantes 30
+  for _ in $(seq 5); do sortear; done
+  arquivo=$(resultados)
+  cp "$pasta/$arquivo" "$servidor_x_pasta/antes"
+  rm "$pasta/$arquivo"
+  xdotool key Return
+  caixa=$(pergunta)
+  confere "a draw after the file was deleted tells the operator" test -n "$caixa"
+  xdotool windowactivate --sync "$caixa" >/dev/null 2>&1 || true
+  xdotool key Return
+  sleep 0.5
+  novo=$(resultados)
+  confere "nothing is made where the file was" test ! -e "$pasta/$arquivo"
+  confere "the new file begins with the series' five numbers" comeca_com "$pasta/$novo" "$servidor_x_pasta/antes"
+  confere "and goes on with the sixth" test "$(linhas "$pasta/$novo")" -eq 6
   ;;
 
 sem-gerenciador)

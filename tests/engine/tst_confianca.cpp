@@ -20,8 +20,9 @@ namespace {
 struct ProgramaNoMesmoSegundo : MotorDeTeste {
     explicit ProgramaNoMesmoSegundo(std::deque<uint64_t> entropia,
                                     platform::Arquivos* disco = nullptr, QString pasta = {})
+        // Two programs on one folder are two users or machines: neither sees the other's record.
         : MotorDeTeste(Opcoes{false, std::move(entropia), disco,
-                              pasta.isEmpty() ? QStringLiteral("/eventos") : pasta}) {
+                              pasta.isEmpty() ? QStringLiteral("/eventos") : pasta, QString(), {}}) {
         relogio.passoPorLeitura = 0.0004f;
     }
     QStringList sortear(int32_t n, int vezes) {

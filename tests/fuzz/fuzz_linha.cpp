@@ -1,5 +1,6 @@
 // The results file's lines: every number recorded is its digits and CR LF, and the file reads
-// back as the numbers in the order they were recorded, in any locale.
+// back as the numbers in the order they were recorded, in any locale; read back as a series to
+// continue, it holds just the numbers such a series could have drawn.
 //
 // Input: locale byte, then the numbers, one per line; those that are not whole numbers in
 // 0..2147483647 are skipped.
@@ -9,6 +10,10 @@
 #include "support/PlataformaDeTeste.h"
 
 #include <engine/ArquivoResultados.h>
+#include <engine/EstadoSorteio.h>
+#include <engine/LeituraDaSerie.h>
+
+#include <algorithm>
 
 #include <limits>
 #include <vector>
@@ -57,9 +62,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
         const long long v = entrada.campoEmBytes().toLongLong(&ok);
         if (!ok || v < 0 || v > std::numeric_limits<int32_t>::max())
             continue;
-        EXIGIR(arquivo.gravar(caminho, static_cast<int32_t>(v)) ==
-                   platform::Arquivos::Criacao::Gravado,
-               QString::number(v));
+        const ArquivoResultados::Gravacao esperada = gravados.empty()
+                                                         ? ArquivoResultados::Gravacao::Criado
+                                                         : ArquivoResultados::Gravacao::Acrescentado;
+        EXIGIR(arquivo.gravar(caminho, static_cast<int32_t>(v)) == esperada, QString::number(v));
         gravados.push_back(v);
     }
     const QByteArray conteudo = arquivos.conteudo.value(caminho);
@@ -67,5 +73,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
     const std::optional<std::vector<int64_t>> lidos = lerDeVolta(conteudo);
     EXIGIR(lidos.has_value(), detalhe);
     EXIGIR(*lidos == gravados, detalhe);
+
+    // Read back as a series of 99999 to continue, the file gives its numbers up to the first
+    // line that no draw of that series writes: outside 1..99999, or drawn before.
+    std::vector<int32_t> daSerie;
+    int linhaErrada = 0;
+    for (const int64_t v : gravados) {
+        if (v < 1 || v > maximoDeParticipantes ||
+            std::find(daSerie.begin(), daSerie.end(), v) != daSerie.end()) {
+            linhaErrada = static_cast<int>(daSerie.size()) + 1;
+            break;
+        }
+        daSerie.push_back(static_cast<int32_t>(v));
+    }
+    const SerieLida serie = lerSerie(conteudo, maximoDeParticipantes);
+    EXIGIR(serie.numeros == daSerie && serie.linhaErrada == linhaErrada, detalhe);
     return 0;
 }

@@ -5,6 +5,8 @@
 //   sorteio_continuo <folder> <N>
 //
 // A series that has drawn all N is followed by the next one, as the operator would start it.
+// A series that a kill interrupted is continued at the next start, as the operator would
+// answer the question; its record lies in the folder's "dados".
 #include "support/AbridorDeTeste.h"
 #include "support/ControlesEmMemoria.h"
 #include "support/PlataformaDeTeste.h"
@@ -26,7 +28,15 @@ using namespace rodaleque;
 namespace {
 
 struct Programa {
-    explicit Programa(const QString& pasta) : pastaDeResultados(pasta) { motor.iniciar(); }
+    explicit Programa(const QString& pasta)
+        : pastaDeResultados(pasta),
+          emAndamento(arquivos, pasta + QStringLiteral("/dados/serie-em-andamento.txt")) {
+        dialogos.respostasMensagem.push_back(platform::Dialogos::RespostaSim);
+        motor.iniciar();
+        dialogos.respostasMensagem.clear();
+        perguntas = dialogos.mensagens;
+        dialogos.mensagens.clear();
+    }
 
     // The operator gives the count through its button.
     bool informarParticipantes(int32_t n) {
@@ -60,7 +70,9 @@ struct Programa {
     teste::AbridorDeTeste abridor;
     teste::PastaFixa pastaDeResultados;
     ArquivoResultados arquivo{arquivos, relogio, pastaDeResultados, QStringLiteral("/")};
-    MotorSorteio motor{Ambiente{controles, aleatorio, relogio, dialogos, arquivo}};
+    SerieEmAndamento emAndamento;
+    MotorSorteio motor{Ambiente{controles, aleatorio, relogio, dialogos, arquivo, emAndamento}};
+    QStringList perguntas; // what the start-up asked or said
     Painel painel{motor, controles, dialogos, abridor};
 };
 
@@ -73,11 +85,17 @@ int main(int argc, char** argv) {
         return 2;
     }
     Programa programa(QString::fromLocal8Bit(argv[1]));
-    if (!programa.informarParticipantes(n)) {
+    const EstadoSorteio& estado = programa.motor.estado();
+    // Only the question of a series to continue, answered yes, and only for this N.
+    const bool continuada = estado.nParticipantes != 0;
+    if (programa.perguntas.size() > (continuada ? 1 : 0) || (continuada && estado.nParticipantes != n)) {
+        std::fprintf(stderr, "a partida disse: %s\n", qPrintable(programa.perguntas.join(u'|')));
+        return 1;
+    }
+    if (!continuada && !programa.informarParticipantes(n)) {
         std::fprintf(stderr, "a contagem %d foi recusada\n", n);
         return 1;
     }
-    const EstadoSorteio& estado = programa.motor.estado();
     while (true) {
         if (estado.nSorteados == n) {
             programa.novaSerie();

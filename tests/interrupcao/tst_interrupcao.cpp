@@ -1,8 +1,10 @@
-// A draw that was shown is on disk, whatever moment the program dies at: the continuous draw
-// program is killed with SIGKILL at random moments, again and again in the same folder, and
-// after every kill each results file must hold only whole lines of distinct numbers within
+// A draw that was shown is on disk, whatever moment the program dies at, and the series goes
+// on where it stopped: the continuous draw program is killed with SIGKILL at random moments,
+// again and again in the same folder, and restarted, when it continues the interrupted series.
+// After every kill each results file must hold only whole lines of distinct numbers within
 // 1..N, every number the program acknowledged in the order it did, and at most one line more
-// (the append that was under way). Files of earlier runs must be exactly as they were left.
+// (the append that was under way); a file only ever grows. At the end every series but the
+// one still running holds each of 1..N exactly once, in one file.
 //
 // RODALEQUE_QUEDAS sets the number of kills, spread over the counts below (default 250).
 #include <QByteArray>
@@ -137,11 +139,8 @@ public:
 
     void conferir(const QString& pasta, const Execucao& e) {
         std::map<QString, std::vector<int32_t>> confirmadosPorArquivo;
-        for (const auto& [arquivo, numero] : e.confirmados) {
-            EXPECT_FALSE(anteriores_.count(arquivo))
-                << "acknowledged into an earlier run's file " << qPrintable(arquivo);
+        for (const auto& [arquivo, numero] : e.confirmados)
             confirmadosPorArquivo[arquivo].push_back(numero);
-        }
         const QStringList nomes = QDir(pasta).entryList(QDir::Files | QDir::Hidden | QDir::System);
         QSet<QString> presentes;
         int linhasAMais = 0;
@@ -151,11 +150,11 @@ public:
             QFile f(caminho);
             ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << qPrintable(caminho);
             const QByteArray conteudo = f.readAll();
-            if (const auto antes = anteriores_.find(caminho); antes != anteriores_.end()) {
-                EXPECT_EQ(conteudo, antes->second)
-                    << "an earlier run's file changed: " << qPrintable(nome);
-                continue;
-            }
+            Arquivo& antes = arquivos_[caminho];
+            if (antes.ordem == 0)
+                antes.ordem = static_cast<int>(arquivos_.size());
+            ASSERT_TRUE(conteudo.startsWith(antes.conteudo))
+                << "a file lost or changed what it held: " << qPrintable(nome);
             std::vector<int32_t> numeros;
             ASSERT_TRUE(lerLinhas(conteudo, numeros)) << qPrintable(nome);
             QSet<int32_t> vistos;
@@ -165,19 +164,23 @@ public:
                 EXPECT_FALSE(vistos.contains(v)) << v << " twice in " << qPrintable(nome);
                 vistos.insert(v);
             }
+            // What this run added must begin with what it acknowledged.
+            const std::vector<int32_t> novos(numeros.begin() + antes.linhas, numeros.end());
             const std::vector<int32_t>& confirmados = confirmadosPorArquivo[caminho];
-            ASSERT_GE(numeros.size(), confirmados.size())
+            ASSERT_GE(novos.size(), confirmados.size())
                 << "acknowledged numbers missing from " << qPrintable(nome);
-            EXPECT_TRUE(std::equal(confirmados.begin(), confirmados.end(), numeros.begin()))
-                << "the file does not begin with the acknowledged numbers: " << qPrintable(nome);
-            linhasAMais += static_cast<int>(numeros.size() - confirmados.size());
-            anteriores_[caminho] = conteudo;
-            linhas_ += static_cast<int64_t>(numeros.size());
+            EXPECT_TRUE(std::equal(confirmados.begin(), confirmados.end(), novos.begin()))
+                << "the file does not go on with the acknowledged numbers: " << qPrintable(nome);
+            linhasAMais += static_cast<int>(novos.size() - confirmados.size());
+            linhas_ += static_cast<int64_t>(novos.size());
+            antes.conteudo = conteudo;
+            antes.linhas = numeros.size();
+            antes.confirmados += confirmados.size();
         }
         for (const auto& [arquivo, numeros] : confirmadosPorArquivo)
             EXPECT_TRUE(presentes.contains(arquivo))
                 << "acknowledged file missing: " << qPrintable(arquivo);
-        for (const auto& [arquivo, conteudo] : anteriores_)
+        for (const auto& [arquivo, dados] : arquivos_)
             EXPECT_TRUE(presentes.contains(arquivo))
                 << "an earlier file vanished: " << qPrintable(arquivo);
         EXPECT_LE(linhasAMais, 1) << "more than the append under way is unacknowledged";
@@ -185,15 +188,41 @@ public:
             ++quedasComLinhaAMais_;
     }
 
-    std::size_t arquivos() const { return anteriores_.size(); }
+    // Every series is whole but the one still running; and those whose program died while
+    // claiming their file, before keeping it on record, with at most their one unacknowledged
+    // line: no start can tell such a file from another program's, so none continues it.
+    void conferirSeriesCompletas() {
+        int ultima = 0;
+        for (const auto& [arquivo, dados] : arquivos_)
+            ultima = std::max(ultima, dados.ordem);
+        for (const auto& [arquivo, dados] : arquivos_) {
+            if (dados.linhas == static_cast<std::size_t>(n_) || dados.ordem == ultima)
+                continue;
+            EXPECT_TRUE(dados.linhas <= 1 && dados.confirmados == 0)
+                << "an unfinished series was left behind: " << qPrintable(arquivo) << " holds "
+                << dados.linhas << " of " << n_;
+            ++orfaos_;
+        }
+    }
+
+    std::size_t arquivos() const { return arquivos_.size(); }
     int64_t linhas() const { return linhas_; }
     int quedasComLinhaAMais() const { return quedasComLinhaAMais_; }
+    int orfaos() const { return orfaos_; }
 
 private:
+    struct Arquivo {
+        QByteArray conteudo;
+        std::size_t linhas = 0;
+        std::size_t confirmados = 0; // over every run
+        int ordem = 0;               // first seen as the ordem-th file
+    };
+
     int32_t n_;
-    std::map<QString, QByteArray> anteriores_;
+    std::map<QString, Arquivo> arquivos_;
     int64_t linhas_ = 0;
     int quedasComLinhaAMais_ = 0;
+    int orfaos_ = 0;
 };
 
 class Interrupcao : public testing::TestWithParam<int32_t> {};
@@ -224,11 +253,12 @@ TEST_P(Interrupcao, NadaDoQueFoiMostradoSePerdeNumaQueda) {
         conferencia.conferir(pasta, e);
         confirmados += static_cast<int64_t>(e.confirmados.size());
     }
+    conferencia.conferirSeriesCompletas();
     std::printf("N = %d: %d kills in %.1f s; %lld numbers acknowledged, %lld lines in %zu files; "
-                "%d kills left one unacknowledged line\n",
+                "%d kills left one unacknowledged line; %d files claimed but not yet on record\n",
                 n, feitas, cronometro.elapsed() / 1000.0, static_cast<long long>(confirmados),
                 static_cast<long long>(conferencia.linhas()), conferencia.arquivos(),
-                conferencia.quedasComLinhaAMais());
+                conferencia.quedasComLinhaAMais(), conferencia.orfaos());
     EXPECT_GT(confirmados, 0);
     if (!HasFailure())
         QDir(pasta).removeRecursively();

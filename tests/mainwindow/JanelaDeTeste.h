@@ -34,7 +34,8 @@ struct JanelaDeTeste {
         relogio.passoPorLeitura = 0.0004f;
         janela = std::make_unique<janela::frm1>(
             janela::Plataforma{relogio, arquivos, dialogos, abridor, gerador, entropia,
-                               pastaDeResultados, QStringLiteral("/"), janelas, instancia});
+                               pastaDeResultados, QStringLiteral("/"), janelas, instancia,
+                               registroDaSerie()});
     }
 
     // Started and on screen, as the operator finds it.
@@ -49,6 +50,11 @@ struct JanelaDeTeste {
     void informarParticipantes(const QString& resposta) {
         dialogos.respostasEntrada << resposta;
         controle<QAbstractButton>("cmdX")->click();
+    }
+
+    // The record of the running series, in the test's own folder.
+    QString registroDaSerie() const {
+        return pasta.filePath(QStringLiteral("dados/serie-em-andamento.txt"));
     }
 
     template <typename T>

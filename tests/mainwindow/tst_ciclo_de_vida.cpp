@@ -3,9 +3,13 @@
 #include "JanelaDeTeste.h"
 
 #include <mainwindow/Leiaute.h>
+#include <mainwindow/PainelResultados.h>
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+
 #include <QLabel>
 #include <QScreen>
 #include <QTest>
@@ -28,6 +32,7 @@ private Q_SLOTS:
     void chacoalharMoveOPainelERenovaOsContadores();
     void reconstruirColunasNaoDeixaOutroEventoEntrar();
     void painelSegueOEstadoDaJanela();
+    void serieInterrompidaContinuaNaPartida();
 };
 
 namespace {
@@ -45,6 +50,11 @@ struct ContadorDePinturas : QObject {
 
 QTimer* timer(JanelaDeTeste& t, const char* nome) {
     return t.janela->temporizador(QString::fromLatin1(nome));
+}
+
+QByteArray conteudo(const QString& caminho) {
+    QFile f(caminho);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void sortearUm(JanelaDeTeste& t) {
@@ -75,7 +85,13 @@ void tst_ciclo_de_vida::inicioComoEntregue() {
 void tst_ciclo_de_vida::segundaCopiaChamaAPrimeiraESaiSemSerie() {
     JanelaDeTeste t;
     t.instancia.outraCopia = true;
+    // The first copy's record of its series, which this one neither reads nor removes.
+    QVERIFY(QDir().mkpath(QFileInfo(t.registroDaSerie()).path()));
+    QFile registro(t.registroDaSerie());
+    QVERIFY(registro.open(QIODevice::WriteOnly) && registro.write("primeira copia") > 0);
+    registro.close();
     QVERIFY(!t.janela->Form_Load());
+    QCOMPARE(conteudo(t.registroDaSerie()), QByteArray("primeira copia"));
     QCOMPARE(t.instancia.chamadas, QStringList{legenda});
     QCOMPARE(t.janela->windowTitle(), QString());
     QVERIFY(t.dialogos.mensagens.isEmpty());
@@ -105,8 +121,10 @@ void tst_ciclo_de_vida::fecharSoPerguntaDepoisDeUmSorteio() {
     JanelaDeTeste t;
     QVERIFY(t.abrir());
     sortearUm(t);
+    QVERIFY(QFileInfo::exists(t.registroDaSerie()));
     t.dialogos.respostasMensagem.push_back(platform::Dialogos::RespostaNao);
     QVERIFY(!t.janela->close());
+    QVERIFY(QFileInfo::exists(t.registroDaSerie()));
     QCOMPARE(t.dialogos.mensagens, QStringList{QStringLiteral("Deseja realmente sair do programa?")});
     QCOMPARE(t.dialogos.codigos, std::vector<int>{platform::Dialogos::SimNaoPergunta});
     QVERIFY(t.janela->isVisible());
@@ -115,6 +133,7 @@ void tst_ciclo_de_vida::fecharSoPerguntaDepoisDeUmSorteio() {
     t.dialogos.respostasMensagem.push_back(platform::Dialogos::RespostaSim);
     QVERIFY(t.janela->close());
     QVERIFY(!t.janela->isVisible());
+    QVERIFY2(!QFileInfo::exists(t.registroDaSerie()), "a series ended is nothing to go on with");
 }
 
 void tst_ciclo_de_vida::sempreVisivelPeloSistemaDeJanelas() {
@@ -219,3 +238,40 @@ void tst_ciclo_de_vida::painelSegueOEstadoDaJanela() {
 
 QTEST_MAIN(tst_ciclo_de_vida)
 #include "tst_ciclo_de_vida.moc"
+
+// The program dies mid-series; started again, it offers the series, and on Yes the window is
+// as the draws left it, the show running, and the next draw goes on in the same file.
+void tst_ciclo_de_vida::serieInterrompidaContinuaNaPartida() {
+    JanelaDeTeste antes;
+    QVERIFY(antes.abrir());
+    antes.informarParticipantes(QStringLiteral("30"));
+    for (int i = 0; i < 5; ++i)
+        antes.controle<QAbstractButton>("cmdSorteio")->click();
+    const QString arquivo = antes.janela->motor().estado().Arquivo;
+    QStringList painel;
+    for (int i = 0; i < antes.janela->lstN().listCount(); ++i)
+        painel << antes.controle<janela::PainelResultados>("lstN")->itemText(i);
+    const QByteArray registro = conteudo(antes.registroDaSerie());
+    antes.janela.reset(); // gone, with no close of any kind
+
+    JanelaDeTeste depois;
+    QVERIFY(QDir().mkpath(QFileInfo(depois.registroDaSerie()).path()));
+    QFile copia(depois.registroDaSerie());
+    QVERIFY(copia.open(QIODevice::WriteOnly) && copia.write(registro) == registro.size());
+    copia.close();
+    depois.dialogos.respostasMensagem.push_back(platform::Dialogos::RespostaSim);
+    QVERIFY(depois.abrir());
+    QCOMPARE(depois.dialogos.mensagens.size(), 1);
+    QVERIFY(depois.dialogos.mensagens[0].startsWith(
+        QStringLiteral("A série 1 foi interrompida com 5 números sorteados de 30.")));
+    QCOMPARE(depois.janela->motor().estado().Arquivo, arquivo);
+    QCOMPARE(depois.janela->lstN().listCount(), 5);
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(depois.controle<janela::PainelResultados>("lstN")->itemText(i), painel[i]);
+    QVERIFY(timer(depois, "Timer1")->isActive());
+    QVERIFY(timer(depois, "sorter")->isActive());
+    auto* cmdSorteio = depois.controle<QAbstractButton>("cmdSorteio");
+    QVERIFY(cmdSorteio->isEnabled());
+    cmdSorteio->click();
+    QCOMPARE(conteudo(arquivo).count("\r\n"), 6);
+}

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -16,4 +17,17 @@ TEST(Programa, FolderIsWhereThisExecutableLivesWrittenTheWayThePlatformWritesIt)
     EXPECT_EQ(QDir::toNativeSeparators(pasta), pasta);
     EXPECT_TRUE(QFileInfo(pasta + Programa::separador() + QStringLiteral(ARQUIVO_DO_TESTE)).isFile())
         << pasta.toStdString();
+}
+
+TEST(Programa, DataFolderIsRodalequeInTheUsersOwnApplicationData) {
+    const QString dados = Programa::pastaDeDados();
+    EXPECT_TRUE(QDir::isAbsolutePath(dados)) << dados.toStdString();
+    EXPECT_EQ(QDir::toNativeSeparators(dados), dados);
+    // The same per-user folder that Qt finds on each platform, by its own means.
+    const QFileInfo pasta(dados);
+    EXPECT_EQ(QDir::toNativeSeparators(pasta.path()),
+              QDir::toNativeSeparators(
+                  QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)));
+    EXPECT_EQ(pasta.fileName().compare(QStringLiteral("rodaleque"), Qt::CaseInsensitive), 0)
+        << dados.toStdString();
 }

@@ -19,6 +19,8 @@ struct MotorDeTeste {
         std::deque<uint64_t> entropia;
         platform::Arquivos* disco = nullptr; // files in memory unless given
         QString pasta = QStringLiteral("/eventos");
+        QString registroDaSerie = QStringLiteral("/dados/serie-em-andamento.txt");
+        std::deque<int> respostasNaPartida; // to what the start-up may ask
     };
     static Opcoes comGeradorReal() {
         Opcoes o;
@@ -32,8 +34,10 @@ struct MotorDeTeste {
           aleatorio(gerador, relogio, entropia),
           pasta(std::move(opcoes.pasta)),
           arquivo(opcoes.disco ? *opcoes.disco : arquivos, relogio, pasta, QStringLiteral("/")),
-          motor(Ambiente{controles, aleatorio, relogio, dialogos, arquivo}) {
+          emAndamento(opcoes.disco ? *opcoes.disco : arquivos, std::move(opcoes.registroDaSerie)),
+          motor(Ambiente{controles, aleatorio, relogio, dialogos, arquivo, emAndamento}) {
         entropia.valores = std::move(opcoes.entropia);
+        dialogos.respostasMensagem = std::move(opcoes.respostasNaPartida);
         motor.iniciar();
     }
 
@@ -59,6 +63,7 @@ struct MotorDeTeste {
     PastaFixa pasta;
     DialogosRoteirizados dialogos;
     ArquivoResultados arquivo;
+    SerieEmAndamento emAndamento;
     MotorSorteio motor;
 };
 

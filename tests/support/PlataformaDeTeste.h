@@ -76,24 +76,67 @@ struct GeradorRoteirizado : Gerador {
 };
 
 // Files in memory, with names and appends that a test can make fail.
+// Files in memory, each with an identity of its own; a test can take one away or put
+// another in its place, as a person tidying the folder would.
 struct ArquivosEmMemoria : platform::Arquivos {
     bool nomeOcupado(const QString& caminho) override {
         return conteudo.contains(caminho) || pastas.contains(caminho);
     }
-    Criacao criarDuravel(const QString& caminho, const QByteArray& bytes) override {
+    Criacao criarDuravel(const QString& caminho, const QByteArray& bytes,
+                         platform::Identidade& criado) override {
         if (nomeOcupado(caminho))
             return Criacao::NomeOcupado;
-        return acrescentarDuravel(caminho, bytes) ? Criacao::Gravado : Criacao::Falhou;
+        if (falharAcrescimos)
+            return Criacao::Falhou;
+        conteudo[caminho] = bytes;
+        criado = identidades[caminho] = novaIdentidade();
+        return Criacao::Gravado;
     }
-    bool acrescentarDuravel(const QString& caminho, const QByteArray& bytes) override {
-        if (falharAcrescimos || pastas.contains(caminho))
-            return false;
+    Acrescimo acrescentarDuravel(const QString& caminho, const platform::Identidade& arquivo,
+                                 const QByteArray& bytes) override {
+        if (identidade(caminho) != arquivo)
+            return Acrescimo::Trocado;
+        if (falharAcrescimos)
+            return Acrescimo::Falhou;
         conteudo[caminho] += bytes;
+        return Acrescimo::Gravado;
+    }
+    std::optional<platform::Identidade> identidade(const QString& caminho) override {
+        if (!conteudo.contains(caminho))
+            return std::nullopt;
+        return identidades.value(caminho);
+    }
+    std::optional<QByteArray> ler(const QString& caminho) override {
+        if (!conteudo.contains(caminho))
+            return std::nullopt;
+        return conteudo.value(caminho);
+    }
+    bool substituirDuravel(const QString& caminho, const QByteArray& bytes) override {
+        if (falharSubstituicoes)
+            return false;
+        conteudo[caminho] = bytes;
+        identidades[caminho] = novaIdentidade();
         return true;
     }
+    bool remover(const QString& caminho) override {
+        conteudo.remove(caminho);
+        identidades.remove(caminho);
+        return true;
+    }
+
+    // Another file at the same path, with these bytes.
+    void trocar(const QString& caminho, const QByteArray& bytes) {
+        conteudo[caminho] = bytes;
+        identidades[caminho] = novaIdentidade();
+    }
+    platform::Identidade novaIdentidade() { return {1, ++ultimoIndice}; }
+
     QMap<QString, QByteArray> conteudo;
+    QMap<QString, platform::Identidade> identidades;
     QSet<QString> pastas;
     bool falharAcrescimos = false;
+    bool falharSubstituicoes = false;
+    uint64_t ultimoIndice = 0;
 };
 
 // The results folder, always the same one.

@@ -26,6 +26,8 @@ terminar() {
   # Notepad and any other program a scenario left open in the session.
   pkill -9 -f 'notepad.exe' 2>/dev/null || true
   rm -rf "$pasta"
+  # The record of the series the kill above left running: the next scenario starts afresh.
+  rm -rf "$WINEPREFIX"/drive_c/users/*/AppData/Local/Rodaleque
 }
 trap terminar EXIT
 
@@ -61,6 +63,27 @@ sorteio)
   echo "Notepad's command line: $linha"
   confere "from the system folder, on the results file" \
     test "$linha" = "C:\\windows\\system32\\notepad.exe Z:${pasta//\//\\}\\$arquivo"
+  ;;
+
+continuar)
+  iniciar
+  informar_participantes 30
+  for _ in 1 2 3 4 5; do sortear; done
+  arquivo=$(resultados)
+  cp "$pasta/$arquivo" "$pasta/antes"
+  kill -9 "$pid"; wait "$pid" 2>/dev/null || true
+  (cd "$pasta" && exec wine ./rodaleque.exe) >>"$pasta/programa.log" 2>&1 &
+  pid=$!
+  pids+=("$pid")
+  confere "started again after a kill, it asks whether to continue" esperar "the question" caixa_aberta
+  teclas Return
+  esperar "the window is maximised" tem 'maximizada=1'
+  for _ in $(seq 25); do sortear; done
+  confere "the series went on in its own file" test "$(resultados)" = "$arquivo"
+  confere "which begins with the five, unchanged" \
+    cmp -s "$pasta/antes" <(head -c "$(stat -c %s "$pasta/antes")" "$pasta/$arquivo")
+  confere "and holds each of 1..30 once" \
+    test "$(tr -d '\r' <"$pasta/$arquivo" | sort -n | tr '\n' ' ')" = "$(seq 30 | tr '\n' ' ')"
   ;;
 
 segunda-copia)
@@ -198,7 +221,11 @@ sobre)
     "$(awk -v y="$cy" 'BEGIN { printf "%d", y + int((1024 * 15 - 7155) / 3 / 15 + 0.5) + 238 }')" click 1
   confere "a click on the image opens the About window" esperar "About" sonda estado ' Sobre: Rodaleque'
   confere "above the main window" tem 'ativa=0'
-  sonda estado ' Sobre: Rodaleque'
+  sobre=$(sonda estado ' Sobre: Rodaleque')
+  confere "a fixed border with no boxes but the close box" grep -q 'redimensionavel=0 botoes=00' <<<"$sobre"
+  read -r sx sy sw sh < <(sed 's/.*janela=\([-0-9]*\),\([-0-9]*\),\([0-9]*\)x\([0-9]*\).*/\1 \2 \3 \4/' <<<"$sobre")
+  dx=$((sx + sw / 2 - 640)); dy=$((sy + sh / 2 - 512))
+  confere "centred on the screen, frame and all (off by $dx, $dy)" test "${dx#-}" -le 2 -a "${dy#-}" -le 2
   sonda fechar ' Sobre: Rodaleque'
   sobre_fechado() { ! wine "$sonda_exe" estado ' Sobre: Rodaleque' >/dev/null 2>&1; }
   confere "it closes" esperar "About closed" sobre_fechado

@@ -71,6 +71,8 @@ iniciar() {
     wineserver -w
     touch "$WINEPREFIX/.pronto"
   fi
+  # No series on record from a run that was stopped before its end: every run starts afresh.
+  rm -rf "$WINEPREFIX"/drive_c/users/*/AppData/Local/Rodaleque
 
   # A server that outlives every program, and the desktop, up before any test program starts.
   setsid wineserver -p </dev/null >/dev/null 2>&1

@@ -26,6 +26,14 @@ QString Programa::separador() {
     return QStringLiteral("/");
 }
 
+QString Programa::pastaDeDados() {
+    // As the XDG base directories ask: a relative XDG_DATA_HOME is ignored.
+    const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
+    const QString dados =
+        QDir::isAbsolutePath(xdg) ? xdg : QDir::homePath() + QStringLiteral("/.local/share");
+    return QDir::cleanPath(dados + QStringLiteral("/rodaleque"));
+}
+
 QString PastaDeResultadosDoSistema::pasta() {
     // Asked as the effective user, who is the one that will create the files. A folder that is
     // there but cannot be written (an installed program) sends the files to the documents.

@@ -47,10 +47,13 @@ QMargins JanelasDoSistema::moldura(const QWidget& janela) {
 // Windows places the outer window itself. Qt would place it from its own idea of the frame,
 // which takes off the invisible sizing border of a sizing frame that this window does not
 // have, and lands it a few pixels off.
+// Marked as moved, too: a dialog that Qt does not know to have been placed centres itself over
+// its owner when shown.
 void JanelasDoSistema::moverJanela(QWidget& janela, QPoint canto) {
     const qreal escala = janela.devicePixelRatioF();
     ::SetWindowPos(reinterpret_cast<HWND>(janela.winId()), nullptr, qRound(canto.x() * escala),
                    qRound(canto.y() * escala), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    janela.setAttribute(Qt::WA_Moved);
 }
 
 // A window owned by another, as a dialog is by the main window, has no task bar button there.

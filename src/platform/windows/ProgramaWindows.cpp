@@ -39,10 +39,11 @@ bool podeGravarEm(const QString& pasta) {
     return false;
 }
 
-QString documentos() {
+// A folder the shell knows by its identifier; the user's own folder when it cannot say.
+QString pastaConhecida(REFKNOWNFOLDERID qual, DWORD opcoes) {
     PWSTR caminho = nullptr;
     QString pasta;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Documents, KF_FLAG_CREATE, nullptr, &caminho)))
+    if (SUCCEEDED(SHGetKnownFolderPath(qual, opcoes, nullptr, &caminho)))
         pasta = QString::fromWCharArray(caminho);
     // Freed whether or not the call succeeded, as the shell asks.
     CoTaskMemFree(caminho);
@@ -81,12 +82,18 @@ QString Programa::separador() {
     return QStringLiteral("\\");
 }
 
+QString Programa::pastaDeDados() {
+    return juntar(pastaConhecida(FOLDERID_LocalAppData, KF_FLAG_DEFAULT),
+                  QStringLiteral("Rodaleque"));
+}
+
 QString PastaDeResultadosDoSistema::pasta() {
     // A folder that is there but cannot be written (an installed program, under Program Files)
     // sends the files to the documents.
     if (!pastaDoPrograma_.isEmpty() && podeGravarEm(pastaDoPrograma_))
         return pastaDoPrograma_;
-    const QString pasta = juntar(documentos(), QStringLiteral("Rodaleque"));
+    const QString pasta =
+        juntar(pastaConhecida(FOLDERID_Documents, KF_FLAG_CREATE), QStringLiteral("Rodaleque"));
     // If it cannot be made either, the first append there fails and the operator is told.
     CreateDirectoryW(pasta.toStdWString().c_str(), nullptr);
     return pasta;

@@ -23,7 +23,9 @@
 #include <unistd.h>
 
 using rodaleque::platform::ArquivosDoSistema;
+using rodaleque::platform::Identidade;
 using rodaleque::platform::PastaDeResultadosDoSistema;
+using Criacao = rodaleque::platform::Arquivos::Criacao;
 
 namespace {
 
@@ -129,7 +131,10 @@ TEST_F(PastaDosResultados, ProgramFolderTheUserCannotWriteSendsTheFilesToDocumen
         // A program whose folder cannot be told at all goes the same way.
         l.push_back(texto(PastaDeResultadosDoSistema(QString()).pasta()));
         ArquivosDoSistema arquivos;
-        l.push_back(arquivos.acrescentarDuravel(arquivo, "7\r\n") ? "gravou" : "não gravou");
+        Identidade criado;
+        l.push_back(arquivos.criarDuravel(arquivo, "7\r\n", criado) == Criacao::Gravado
+                        ? "gravou"
+                        : "não gravou");
         return l;
     });
 
@@ -167,12 +172,13 @@ TEST_F(PastaDosResultados, DocumentsThatCannotBeMadeGiveAPathWhereTheAppendFails
         PastaDeResultadosDoSistema pasta(programa_);
         const QString escolhida = pasta.pasta();
         ArquivosDoSistema arquivos;
-        const bool gravou =
-            arquivos.acrescentarDuravel(escolhida + QStringLiteral("/sn.1.txt"), "7\r\n");
+        Identidade criado;
+        const bool gravou = arquivos.criarDuravel(escolhida + QStringLiteral("/sn.1.txt"), "7\r\n",
+                                                  criado) == Criacao::Gravado;
         return Linhas{texto(escolhida), haPasta(documentos_), gravou ? "gravou" : "não gravou"};
     });
 
-    // The operator learns of it from the failed append, as with any other folder.
+    // The operator learns of it from the failed claim, as with any other folder.
     EXPECT_EQ(linhas, (Linhas{texto(documentos_), "pasta não existe", "não gravou"}));
     EXPECT_TRUE(QDir(casa_).isEmpty());
 }

@@ -15,7 +15,9 @@
 #include <gtest/gtest.h>
 
 using rodaleque::platform::ArquivosDoSistema;
+using rodaleque::platform::Identidade;
 using rodaleque::platform::PastaDeResultadosDoSistema;
+using Criacao = rodaleque::platform::Arquivos::Criacao;
 
 namespace {
 
@@ -48,7 +50,8 @@ TEST(PastaDeResultadosWindows, AFolderThatCannotBeWrittenSendsTheFilesToTheDocum
     EXPECT_EQ(escolhida, documentosRodaleque());
     EXPECT_TRUE(QFileInfo(escolhida).isDir());
     const QString arquivo = escolhida + QStringLiteral("\\sn.1.txt");
-    EXPECT_TRUE(ArquivosDoSistema().acrescentarDuravel(arquivo, "7\r\n"));
+    Identidade criado;
+    EXPECT_EQ(ArquivosDoSistema().criarDuravel(arquivo, "7\r\n", criado), Criacao::Gravado);
     EXPECT_EQ(ler(arquivo), QByteArrayLiteral("7\r\n"));
     // A program whose folder cannot be told at all goes the same way.
     EXPECT_EQ(PastaDeResultadosDoSistema(QString()).pasta(), documentosRodaleque());

@@ -1,0 +1,121 @@
+// A series kept on record while it runs, and taken up again after the program stopped
+// without ending it.
+#include "MotorSorteio.h"
+#include "Numeros.h"
+#include "PainelFormato.h"
+
+namespace rodaleque {
+
+using numeros::text;
+
+void MotorSorteio::aplicarContagem(int32_t n) {
+    Controles& c = ambiente_.controles;
+    estado_.nParticipantes = n;
+    if (n == maximoDeParticipantes)
+        c.cmdX().setEnabled(false);
+    c.cmdX().setCaption(QStringLiteral("&Inserir mais participantes"));
+    c.cmdSorteio().setEnabled(true);
+    estado_.nSorteados = c.lstN().listCount();
+    estado_.Giro2 = n;
+    for (Temporizador* t : {&c.sorter(), &c.sorter2(), &c.sorter3(), &c.sorter4(), &c.Timer1()})
+        t->setEnabled(true);
+    c.txtBar().setText(QString());
+    c.txtPart().setText(text(n));
+    c.cmdSorteio().setFocus();
+    guardarSerie();
+}
+
+void MotorSorteio::guardarSerie() {
+    ambiente_.emAndamento.guardar({estado_.nSerie, estado_.nParticipantes, estado_.Arquivo,
+                                   ambiente_.arquivo.identidade(estado_.Arquivo)});
+}
+
+void MotorSorteio::esquecerSerie() {
+    if (iniciado_)
+        ambiente_.emAndamento.apagar();
+}
+
+// Whatever the record or the file holds, the program starts: at worst as if there were none.
+// The record stays until the operator has answered, in case the program stops meanwhile.
+void MotorSorteio::retomarSerieInterrompida() {
+    const SerieEmAndamento::Leitura leitura = ambiente_.emAndamento.ler();
+    if (leitura.estado == SerieEmAndamento::Estado::Nenhuma)
+        return;
+    if (!oferecerContinuacao(leitura))
+        ambiente_.emAndamento.apagar();
+}
+
+bool MotorSorteio::oferecerContinuacao(const SerieEmAndamento::Leitura& leitura) {
+    platform::Dialogos& dialogos = ambiente_.dialogos;
+    const auto avisar = [&](const QString& texto) {
+        dialogos.caixaDeMensagem(texto + QStringLiteral("\n\nUma nova série será iniciada."),
+                                 platform::Dialogos::OkInformacao);
+    };
+    const SerieInterrompida& s = leitura.serie;
+    if (leitura.estado == SerieEmAndamento::Estado::Ilegivel) {
+        avisar(QStringLiteral("O registro da série interrompida não pôde ser lido:\n") +
+               ambiente_.emAndamento.caminho());
+        return false;
+    }
+    if (!s.identidade)
+        return false; // the program stopped before the first draw: nothing to go on with
+    const std::optional<SerieLida> lida =
+        ambiente_.arquivo.lerSerie(s.arquivo, *s.identidade, s.participantes);
+    if (!lida) {
+        avisar(QStringLiteral("O arquivo de resultados da série interrompida não foi encontrado "
+                              "ou foi substituído:\n") +
+               s.arquivo);
+        return false;
+    }
+    if (lida->linhaErrada != 0) {
+        avisar(QStringLiteral("A série interrompida não pode ser continuada: a linha ") +
+               text(lida->linhaErrada) + QStringLiteral(" do arquivo\n") + s.arquivo +
+               QStringLiteral("\nnão é um número sorteado desta série. O arquivo não foi alterado."));
+        return false;
+    }
+    if (lida->numeros.empty())
+        return false;
+    const int resposta = dialogos.caixaDeMensagem(
+        QStringLiteral("A série ") + text(s.serie) + QStringLiteral(" foi interrompida com ") +
+            text(static_cast<int32_t>(lida->numeros.size())) +
+            QStringLiteral(" números sorteados de ") + text(s.participantes) +
+            QStringLiteral(".\nArquivo: ") + s.arquivo +
+            QStringLiteral("\n\nDeseja continuar essa série?"),
+        platform::Dialogos::SimNaoPergunta);
+    if (resposta != platform::Dialogos::RespostaSim)
+        return false;
+    continuarSerie(s, lida->numeros);
+    return true;
+}
+
+// As if the program had never stopped: the panel as the draws left it, then the count
+// accepted again, which also keeps the series on record once more.
+void MotorSorteio::continuarSerie(const SerieInterrompida& serie,
+                                  const std::vector<int32_t>& numeros) {
+    Controles& c = ambiente_.controles;
+    estado_.nSerie = serie.serie;
+    estado_.Arquivo = serie.arquivo;
+    ambiente_.arquivo.retomar(serie.arquivo, *serie.identidade);
+    mostrarSerie();
+    c.txtEnder().setText(prefixoDoArquivo::gravando() + serie.arquivo);
+
+    ListaDeResultados& lstN = c.lstN();
+    const FormatoDoPainel formato = formatoDoPainel(serie.participantes);
+    lstN.setColumns(formato.colunas);
+    for (const int32_t n : numeros) {
+        lstN.addItem(textoDaEntrada(n, formato));
+        registro_.registrar(n, lstN.listCount() - 1);
+    }
+    (void)lstN.setListIndex(lstN.listCount() - 1);
+    c.txtX().setText(text(numeros.back()));
+    c.lblN().setCaption(QStringLiteral("Números sorteados: ") +
+                        text(static_cast<int32_t>(numeros.size())));
+    aplicarContagem(serie.participantes);
+    if (registro_.sorteadosAte(serie.participantes) >= serie.participantes) {
+        c.cmdSorteio().setEnabled(false);
+        c.txtBar().setText(QStringLiteral("Todos os números já foram sorteados"));
+        c.Timer1().setEnabled(false);
+    }
+}
+
+} // namespace rodaleque

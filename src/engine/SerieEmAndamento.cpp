@@ -1,0 +1,79 @@
+#include "SerieEmAndamento.h"
+
+#include "EstadoSorteio.h"
+
+#include <QList>
+
+namespace rodaleque {
+
+namespace {
+
+// Line by line, a word and its value; the path goes percent-encoded, so that no name a
+// folder may have can break a line.
+const QByteArray cabecalho = QByteArrayLiteral("Rodaleque: serie em andamento 1");
+
+QByteArray valor(const QList<QByteArray>& linhas, const QByteArray& chave) {
+    for (const QByteArray& linha : linhas)
+        if (linha.startsWith(chave + '='))
+            return linha.mid(chave.size() + 1);
+    return {};
+}
+
+std::optional<uint64_t> natural(const QByteArray& texto) {
+    bool ok = false;
+    const uint64_t v = texto.toULongLong(&ok);
+    if (!ok || texto.isEmpty() || texto.front() == '+' || texto.front() == '-')
+        return std::nullopt;
+    return v;
+}
+
+} // namespace
+
+bool SerieEmAndamento::guardar(const SerieInterrompida& serie) {
+    if (caminho_.isEmpty())
+        return false;
+    QByteArray texto = cabecalho + '\n';
+    texto += "serie=" + QByteArray::number(serie.serie) + '\n';
+    texto += "participantes=" + QByteArray::number(serie.participantes) + '\n';
+    if (serie.identidade) {
+        texto += "volume=" + QByteArray::number(serie.identidade->volume) + '\n';
+        texto += "indice=" + QByteArray::number(serie.identidade->indice) + '\n';
+    }
+    texto += "arquivo=" + serie.arquivo.toUtf8().toPercentEncoding() + '\n';
+    return arquivos_.substituirDuravel(caminho_, texto);
+}
+
+void SerieEmAndamento::apagar() {
+    if (!caminho_.isEmpty())
+        arquivos_.remover(caminho_);
+}
+
+SerieEmAndamento::Leitura SerieEmAndamento::ler() {
+    Leitura leitura;
+    if (caminho_.isEmpty() || !arquivos_.nomeOcupado(caminho_))
+        return leitura;
+    leitura.estado = Estado::Ilegivel;
+    const std::optional<QByteArray> texto = arquivos_.ler(caminho_);
+    if (!texto)
+        return leitura;
+    const QList<QByteArray> linhas = texto->split('\n');
+    const auto serie = natural(valor(linhas, "serie"));
+    const auto participantes = natural(valor(linhas, "participantes"));
+    const QString arquivo = QString::fromUtf8(QByteArray::fromPercentEncoding(valor(linhas, "arquivo")));
+    const auto volume = natural(valor(linhas, "volume"));
+    const auto indice = natural(valor(linhas, "indice"));
+    if (linhas.value(0) != cabecalho || !serie || *serie < 1 || *serie > INT32_MAX ||
+        !participantes || *participantes < minimoDeParticipantes ||
+        *participantes > maximoDeParticipantes || arquivo.isEmpty() ||
+        volume.has_value() != indice.has_value())
+        return leitura;
+    leitura.serie.serie = static_cast<int32_t>(*serie);
+    leitura.serie.participantes = static_cast<int32_t>(*participantes);
+    leitura.serie.arquivo = arquivo;
+    if (volume)
+        leitura.serie.identidade = platform::Identidade{*volume, *indice};
+    leitura.estado = Estado::Lida;
+    return leitura;
+}
+
+} // namespace rodaleque
