@@ -45,29 +45,20 @@ QByteArray linhaDe(int32_t n) { return text(n).toLatin1() + "\r\n"; }
 
 } // namespace
 
-ArquivoResultados::Gravacao ArquivoResultados::gravar(const QString& arquivo, int32_t n) {
+ArquivoResultados::Gravacao ArquivoResultados::gravar(const QString& arquivo,
+                                                      const std::vector<int32_t>& numeros) {
     using Acrescimo = platform::Arquivos::Acrescimo;
-    if (arquivo != criado_)
-        return reivindicar(arquivo, linhaDe(n));
-    switch (arquivos_.acrescentarDuravel(arquivo, identidade_, linhaDe(n))) {
-    case Acrescimo::Gravado: return Gravacao::Acrescentado;
-    case Acrescimo::Trocado: return Gravacao::Trocado;
-    case Acrescimo::Falhou: break;
-    }
-    return Gravacao::Falhou;
-}
-
-ArquivoResultados::Gravacao ArquivoResultados::recomecar(const QString& arquivo,
-                                                         const std::vector<int32_t>& numeros) {
+    using Criacao = platform::Arquivos::Criacao;
     QByteArray linhas;
     for (const int32_t n : numeros)
         linhas += linhaDe(n);
-    return reivindicar(arquivo, linhas);
-}
-
-ArquivoResultados::Gravacao ArquivoResultados::reivindicar(const QString& arquivo,
-                                                           const QByteArray& linhas) {
-    using Criacao = platform::Arquivos::Criacao;
+    if (arquivo == criado_) {
+        switch (arquivos_.acrescentarDuravel(arquivo, identidade_, linhas)) {
+        case Acrescimo::Gravado: return Gravacao::Acrescentado;
+        case Acrescimo::Trocado: return Gravacao::Trocado;
+        case Acrescimo::Falhou: return Gravacao::Falhou;
+        }
+    }
     platform::Identidade criado;
     switch (arquivos_.criarDuravel(arquivo, linhas, criado)) {
     case Criacao::Gravado: retomar(arquivo, criado); return Gravacao::Criado;

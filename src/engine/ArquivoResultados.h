@@ -47,12 +47,9 @@ public:
     // never touched. False, with the last name tried in arquivo, if nSerie would overflow.
     bool nomear(int32_t& nSerie, QString& arquivo);
 
-    // Writes the line of n, on the device before this returns: the first line of a series
-    // claims its file, every later one is appended to the file claimed.
-    Gravacao gravar(const QString& arquivo, int32_t n);
-
-    // Claims a new file for a series that has drawn these numbers already, and writes them all.
-    Gravacao recomecar(const QString& arquivo, const std::vector<int32_t>& numeros);
+    // Writes the lines of these numbers, on the device before this returns: the first write
+    // of a series claims its file with them, every later one appends them to the file claimed.
+    Gravacao gravar(const QString& arquivo, const std::vector<int32_t>& numeros);
 
     // The series' file as claimed, for a series that goes on after the program stopped.
     void retomar(const QString& arquivo, const platform::Identidade& identidade);
@@ -69,7 +66,6 @@ private:
     // The folder is asked for at each set-up: it may have become writable, or stopped being so.
     QString pastaComSeparador();
     QString caminho(const QString& pastaComSeparador, int32_t nSerie);
-    Gravacao reivindicar(const QString& arquivo, const QByteArray& linhas);
 
     platform::Arquivos& arquivos_;
     platform::Relogio& relogio_;

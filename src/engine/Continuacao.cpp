@@ -4,6 +4,8 @@
 #include "Numeros.h"
 #include "PainelFormato.h"
 
+#include <iterator>
+
 namespace rodaleque {
 
 using numeros::text;
@@ -11,6 +13,8 @@ using numeros::text;
 void MotorSorteio::aplicarContagem(int32_t n) {
     Controles& c = ambiente_.controles;
     estado_.nParticipantes = n;
+    if (contagens_.empty() || contagens_.back().participantes != n)
+        contagens_.push_back({c.lstN().listCount(), n});
     if (n == maximoDeParticipantes)
         c.cmdX().setEnabled(false);
     c.cmdX().setCaption(QStringLiteral("&Inserir mais participantes"));
@@ -27,7 +31,7 @@ void MotorSorteio::aplicarContagem(int32_t n) {
 
 void MotorSorteio::guardarSerie() {
     ambiente_.emAndamento.guardar({estado_.nSerie, estado_.nParticipantes, estado_.Arquivo,
-                                   ambiente_.arquivo.identidade(estado_.Arquivo)});
+                                   ambiente_.arquivo.identidade(estado_.Arquivo), contagens_});
 }
 
 void MotorSorteio::esquecerSerie() {
@@ -73,8 +77,11 @@ bool MotorSorteio::oferecerContinuacao(const SerieEmAndamento::Leitura& leitura)
                QStringLiteral("\nnão é um número sorteado desta série. O arquivo não foi alterado."));
         return false;
     }
-    if (lida->numeros.empty())
+    if (lida->numeros.empty()) {
+        avisar(QStringLiteral("O arquivo de resultados da série interrompida está vazio:\n") +
+               s.arquivo);
         return false;
+    }
     const int resposta = dialogos.caixaDeMensagem(
         QStringLiteral("A série ") + text(s.serie) + QStringLiteral(" foi interrompida com ") +
             text(static_cast<int32_t>(lida->numeros.size())) +
@@ -99,14 +106,21 @@ void MotorSorteio::continuarSerie(const SerieInterrompida& serie,
     mostrarSerie();
     c.txtEnder().setText(prefixoDoArquivo::gravando() + serie.arquivo);
 
+    // Each entry as the count it was drawn under shows it; the columns, as the last draw left them.
     ListaDeResultados& lstN = c.lstN();
-    const FormatoDoPainel formato = formatoDoPainel(serie.participantes);
-    lstN.setColumns(formato.colunas);
+    auto contagem = serie.contagens.begin();
+    FormatoDoPainel formato{};
     for (const int32_t n : numeros) {
+        const int32_t indice = lstN.listCount();
+        while (std::next(contagem) != serie.contagens.end() && std::next(contagem)->entradas <= indice)
+            ++contagem;
+        formato = formatoDoPainel(contagem->participantes);
         lstN.addItem(textoDaEntrada(n, formato));
-        registro_.registrar(n, lstN.listCount() - 1);
+        registro_.registrar(n, indice);
     }
+    lstN.setColumns(formato.colunas);
     (void)lstN.setListIndex(lstN.listCount() - 1);
+    contagens_ = serie.contagens;
     c.txtX().setText(text(numeros.back()));
     c.lblN().setCaption(QStringLiteral("Números sorteados: ") +
                         text(static_cast<int32_t>(numeros.size())));

@@ -72,8 +72,6 @@ private:
     // Appends n to the series' file; a name taken since the set-up moves the series on to the
     // next free one, as the set-up itself does. False when the number is not on record.
     bool gravarNoArquivo(int32_t n);
-    // The series' file was taken away: every number of the series goes into a new one.
-    bool regravarSerie();
     // Claims the next free name from the following series number on.
     bool avancarSerie();
     void guardarSerie();
@@ -88,6 +86,8 @@ private:
 
     Ambiente ambiente_;
     bool iniciado_ = false;
+    std::vector<int32_t> naoGravados_; // drawn, not yet on file
+    std::vector<ContagemDaSerie> contagens_;  // the series' counts, with the entries each found
     EstadoSorteio estado_;
     RegistroDoPainel registro_;
 };

@@ -21,6 +21,8 @@ void MotorSorteio::NovaSerie() {
     estado_.nParticipantes = 0;
     c.lstN().clear();
     registro_.limpar();
+    naoGravados_.clear();
+    contagens_.clear();
     c.sorter().setEnabled(false);
     c.sorter2().setEnabled(false);
     c.sorter3().setEnabled(false);
@@ -55,27 +57,51 @@ void MotorSorteio::mostrarSerie() {
                                              numeros::text(estado_.nSerie));
 }
 
+// The series' file gets what it lacks: a claim, the whole series so far; an append, every
+// number not on file yet (one whose write failed goes in with the next). A file taken away
+// moves the series on to a new one, which gets the whole series; the operator is told once
+// the numbers are safe, or the write has failed.
 bool MotorSorteio::gravarNoArquivo(int32_t n) {
     using Gravacao = ArquivoResultados::Gravacao;
-    Controles& c = ambiente_.controles;
-    while (true) {
-        switch (ambiente_.arquivo.gravar(estado_.Arquivo, n)) {
+    naoGravados_.push_back(n);
+    QString perdido;
+    bool gravado = false;
+    bool escrevendo = true;
+    while (escrevendo) {
+        const bool reivindicado = ambiente_.arquivo.identidade(estado_.Arquivo).has_value();
+        const Gravacao g = ambiente_.arquivo.gravar(
+            estado_.Arquivo, reivindicado ? naoGravados_ : registro_.emOrdem());
+        switch (g) {
         case Gravacao::Acrescentado:
-            return true;
         case Gravacao::Criado:
-            guardarSerie();
-            return true;
+            naoGravados_.clear();
+            if (g == Gravacao::Criado)
+                guardarSerie();
+            gravado = true;
+            escrevendo = false;
+            break;
         case Gravacao::Falhou:
-            return false;
+            escrevendo = false;
+            break;
         case Gravacao::Trocado:
-            return regravarSerie();
         case Gravacao::NomeOcupado:
-            if (!avancarSerie())
-                return false;
-            c.txtEnder().setText(prefixoDoArquivo::gravando() + estado_.Arquivo);
+            if (g == Gravacao::Trocado)
+                perdido = estado_.Arquivo;
+            escrevendo = avancarSerie();
+            if (escrevendo)
+                ambiente_.controles.txtEnder().setText(prefixoDoArquivo::gravando() +
+                                                       estado_.Arquivo);
             break;
         }
     }
+    if (!perdido.isEmpty())
+        ambiente_.dialogos.caixaDeMensagem(
+            QStringLiteral("O arquivo de resultados desta série não foi encontrado ou foi "
+                           "substituído:\n") +
+                perdido +
+                QStringLiteral("\n\nOs números desta série serão gravados em um novo arquivo."),
+            platform::Dialogos::OkInformacao);
+    return gravado;
 }
 
 bool MotorSorteio::avancarSerie() {
@@ -84,30 +110,6 @@ bool MotorSorteio::avancarSerie() {
         return false;
     mostrarSerie();
     return true;
-}
-
-bool MotorSorteio::regravarSerie() {
-    using Gravacao = ArquivoResultados::Gravacao;
-    ambiente_.dialogos.caixaDeMensagem(
-        QStringLiteral("O arquivo de resultados desta série não foi encontrado ou foi "
-                       "substituído:\n") +
-            estado_.Arquivo +
-            QStringLiteral("\n\nOs números desta série serão gravados em um novo arquivo."),
-        platform::Dialogos::OkInformacao);
-    const std::vector<int32_t> numeros = registro_.emOrdem();
-    while (avancarSerie()) {
-        ambiente_.controles.txtEnder().setText(prefixoDoArquivo::gravando() + estado_.Arquivo);
-        switch (ambiente_.arquivo.recomecar(estado_.Arquivo, numeros)) {
-        case Gravacao::Criado:
-            guardarSerie();
-            return true;
-        case Gravacao::NomeOcupado:
-            break;
-        default:
-            return false;
-        }
-    }
-    return false;
 }
 
 bool MotorSorteio::limparBolas() {

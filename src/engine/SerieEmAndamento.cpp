@@ -2,6 +2,7 @@
 
 #include "EstadoSorteio.h"
 
+#include <QByteArrayList>
 #include <QList>
 
 namespace rodaleque {
@@ -27,6 +28,27 @@ std::optional<uint64_t> natural(const QByteArray& texto) {
     return v;
 }
 
+// "entries:count,..." in order, the counts within bounds and never falling, the last one N.
+std::optional<std::vector<ContagemDaSerie>> contagensDe(const QByteArray& texto, int32_t n) {
+    std::vector<ContagemDaSerie> contagens;
+    for (const QByteArray& par : texto.split(',')) {
+        const QList<QByteArray> partes = par.split(':');
+        const auto entradas = natural(partes.value(0));
+        const auto participantes = natural(partes.value(1));
+        if (partes.size() != 2 || !entradas || !participantes || *entradas > INT32_MAX ||
+            *participantes < minimoDeParticipantes || *participantes > maximoDeParticipantes)
+            return std::nullopt;
+        const ContagemDaSerie c{static_cast<int32_t>(*entradas), static_cast<int32_t>(*participantes)};
+        if (!contagens.empty() && (c.entradas < contagens.back().entradas ||
+                                   c.participantes < contagens.back().participantes))
+            return std::nullopt;
+        contagens.push_back(c);
+    }
+    if (contagens.back().participantes != n)
+        return std::nullopt;
+    return contagens;
+}
+
 } // namespace
 
 bool SerieEmAndamento::guardar(const SerieInterrompida& serie) {
@@ -39,6 +61,10 @@ bool SerieEmAndamento::guardar(const SerieInterrompida& serie) {
         texto += "volume=" + QByteArray::number(serie.identidade->volume) + '\n';
         texto += "indice=" + QByteArray::number(serie.identidade->indice) + '\n';
     }
+    QByteArrayList contagens;
+    for (const ContagemDaSerie& c : serie.contagens)
+        contagens << QByteArray::number(c.entradas) + ':' + QByteArray::number(c.participantes);
+    texto += "contagens=" + contagens.join(',') + '\n';
     texto += "arquivo=" + serie.arquivo.toUtf8().toPercentEncoding() + '\n';
     return arquivos_.substituirDuravel(caminho_, texto);
 }
@@ -72,6 +98,10 @@ SerieEmAndamento::Leitura SerieEmAndamento::ler() {
     leitura.serie.arquivo = arquivo;
     if (volume)
         leitura.serie.identidade = platform::Identidade{*volume, *indice};
+    const auto contagens = contagensDe(valor(linhas, "contagens"), leitura.serie.participantes);
+    if (!contagens)
+        return leitura;
+    leitura.serie.contagens = *contagens;
     leitura.estado = Estado::Lida;
     return leitura;
 }

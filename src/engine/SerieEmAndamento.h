@@ -6,8 +6,17 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace rodaleque {
+
+// A count of participants accepted while the panel held `entradas` entries: the entries drawn
+// from there on are shown as that count has them.
+struct ContagemDaSerie {
+    int32_t entradas = 0;
+    int32_t participantes = 0;
+    friend bool operator==(const ContagemDaSerie&, const ContagemDaSerie&) = default;
+};
 
 // What it takes to go on with a series after the program stopped without ending it.
 struct SerieInterrompida {
@@ -15,6 +24,7 @@ struct SerieInterrompida {
     int32_t participantes = 0;
     QString arquivo;
     std::optional<platform::Identidade> identidade; // none until the file is claimed
+    std::vector<ContagemDaSerie> contagens;                 // in order; the last is `participantes`
 };
 
 // The one record of the running series, kept outside the results folder, so that a crash or

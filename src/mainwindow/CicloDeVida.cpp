@@ -25,7 +25,6 @@ bool frm1::Form_Load() {
         close();
         return false;
     }
-    instancia_.aoSerChamada([this](const QString& titulo) { trazerParaFrente(titulo); });
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &frm1::aoFimDaSessao);
     motor_.iniciar();
     janelas_.BordaFixa(*this, size());
@@ -34,6 +33,9 @@ bool frm1::Form_Load() {
     Timer1_.setInterval(intervaloDaChuvaEmMs);
     animacao_.MontarColunas();
     chuva_->aoMudar();
+    // Only a window that is all set up comes to the front: not while the start-up still asks
+    // whether to continue a series.
+    instancia_.aoSerChamada([this](const QString& titulo) { trazerParaFrente(titulo); });
     return true;
 }
 

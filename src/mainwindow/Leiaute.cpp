@@ -44,8 +44,10 @@ void frm1::Form_Resize() {
         return;
     }
     moverPainel(leiaute::margemDoPainel, leiaute::margemDoPainel);
-    if (windowState() & Qt::WindowMinimized)
-        return; // a minimised window has no place of its own to centre
+    // A minimised window has no place of its own to centre; one asked to be maximised is placed
+    // by the window manager, which a move now would make give up the maximise, or by nobody.
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))
+        return;
     // Not maximised, the window has its built size, even while the window manager has not
     // yet sent it: the outer size is that and the frame around it.
     const QSize fora = tamanhoConstruido().grownBy(janelas_.moldura(*this));

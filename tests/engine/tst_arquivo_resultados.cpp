@@ -47,9 +47,9 @@ TEST(GravacaoDoArquivo, UmaLinhaPorNumeroComCrLfNoDisco) {
     EXPECT_FALSE(QFile::exists(caminho));
 
     using Gravacao = ArquivoResultados::Gravacao;
-    ASSERT_EQ(arquivo.gravar(caminho, 7), Gravacao::Criado);
+    ASSERT_EQ(arquivo.gravar(caminho, {7}), Gravacao::Criado);
     for (int32_t n : {120, 3})
-        ASSERT_EQ(arquivo.gravar(caminho, n), Gravacao::Acrescentado);
+        ASSERT_EQ(arquivo.gravar(caminho, {n}), Gravacao::Acrescentado);
 
     QFile lido(caminho);
     ASSERT_TRUE(lido.open(QIODevice::ReadOnly));
@@ -66,14 +66,14 @@ TEST(GravacaoDoArquivo, NomeOcupadoNoDiscoPorArquivoOuPastaNaoEUsado) {
     int32_t serie = 1;
     QString primeiro;
     ASSERT_TRUE(arquivo.nomear(serie, primeiro));
-    ASSERT_EQ(arquivo.gravar(primeiro, 5), ArquivoResultados::Gravacao::Criado);
+    ASSERT_EQ(arquivo.gravar(primeiro, {5}), ArquivoResultados::Gravacao::Criado);
     ASSERT_TRUE(QDir().mkdir(arquivo.caminho(2)));
 
     QString novo;
     ASSERT_TRUE(arquivo.nomear(serie, novo));
     EXPECT_EQ(serie, 3);
     EXPECT_EQ(novo, pasta.path() + QStringLiteral("/sn.3[7-7]14h5min9.txt"));
-    ASSERT_EQ(arquivo.gravar(novo, 8), ArquivoResultados::Gravacao::Criado);
+    ASSERT_EQ(arquivo.gravar(novo, {8}), ArquivoResultados::Gravacao::Criado);
     QFile antigo(primeiro);
     ASSERT_TRUE(antigo.open(QIODevice::ReadOnly));
     EXPECT_EQ(antigo.readAll(), QByteArray("5\r\n"));

@@ -158,6 +158,12 @@ TEST(ArquivoDaSerie, SeONovoArquivoTambemFalhaOOperadorSabeQueONumeroNaoFoiGrava
         QStringLiteral("Não foi possível gravar o número sorteado no arquivo:\n")));
     EXPECT_EQ(t.controles.txtEnder_.valor, QStringLiteral("Falha ao gravar em: ") + t.estado().Arquivo);
     EXPECT_EQ(numerosDoPainel(t.controles).size(), 3);
+
+    // The next draw that can write claims the file with the whole series, not its own number.
+    t.arquivos.falharAcrescimos = false;
+    t.sortear(1);
+    EXPECT_EQ(t.arquivos.conteudo[t.estado().Arquivo], linhas(numerosDoPainel(t.controles)));
+    EXPECT_EQ(numerosDoPainel(t.controles).size(), 4);
 }
 
 // --- the record of the running series ---------------------------------------------------------
@@ -205,17 +211,22 @@ TEST(RegistroDaSerie, IlegivelOuIncompletoNaoEntendido) {
     ArquivosEmMemoria arquivos;
     SerieEmAndamento emAndamento(arquivos, registro);
     const QByteArray bom = "Rodaleque: serie em andamento 1\nserie=3\nparticipantes=30\n"
-                           "volume=1\nindice=7\narquivo=%2Fa%20b%0A%5Bc%5D.txt\n";
+                           "volume=1\nindice=7\ncontagens=0:10,4:30\n"
+                           "arquivo=%2Fa%20b%0A%5Bc%5D.txt\n";
     arquivos.conteudo[registro] = bom;
     SerieEmAndamento::Leitura lida = emAndamento.ler();
     ASSERT_EQ(lida.estado, SerieEmAndamento::Estado::Lida);
     EXPECT_EQ(lida.serie.arquivo, QStringLiteral("/a b\n[c].txt"));
     EXPECT_EQ(lida.serie.identidade, (platform::Identidade{1, 7}));
+    EXPECT_EQ(lida.serie.contagens, (std::vector<ContagemDaSerie>{{0, 10}, {4, 30}}));
 
     for (const QByteArray& ruim :
          {QByteArray("lixo"), QByteArray(bom).replace("participantes=30", "participantes=1"),
           QByteArray(bom).replace("serie=3", "serie=-3"), QByteArray(bom).replace("indice=7\n", ""),
-          QByteArray(bom).replace("arquivo=", "x="), QByteArray(bom).replace("Rodaleque", "R")}) {
+          QByteArray(bom).replace("arquivo=", "x="), QByteArray(bom).replace("Rodaleque", "R"),
+          QByteArray(bom).replace("0:10,4:30", "0:10,4:20"), // the last count is not N
+          QByteArray(bom).replace("0:10,4:30", "4:10,0:30"), // out of order
+          QByteArray(bom).replace("0:10,4:30", "0:10,4:30,")}) {
         arquivos.conteudo[registro] = ruim;
         EXPECT_EQ(emAndamento.ler().estado, SerieEmAndamento::Estado::Ilegivel) << ruim.constData();
     }
@@ -283,7 +294,7 @@ TEST(Continuacao, SimRetomaASerieComoSeNuncaTivesseParado) {
     EXPECT_EQ(t.dialogos.mensagens.size(), 1);
 }
 
-TEST(Continuacao, UmaSerieCompletaVoltaComoDepoisDoUltimoSorteio) {
+TEST(Continuacao, UmaSerieCompletaVoltaSemNadaMaisASortear) {
     Interrompida i;
     {
         Serie resto(&i.arquivos, {platform::Dialogos::RespostaSim});
@@ -297,7 +308,7 @@ TEST(Continuacao, UmaSerieCompletaVoltaComoDepoisDoUltimoSorteio) {
     EXPECT_EQ(t.controles.txtBar_.valor, QStringLiteral("Todos os números já foram sorteados"));
 }
 
-TEST(Continuacao, NaoDeixaOArquivoComoEstavaEComecaDoZero) {
+TEST(Continuacao, RespostaNaoDeixaOArquivoComoEstavaEComecaDoZero) {
     Interrompida i;
     const QByteArray antes = i.arquivos.conteudo[i.arquivo];
     Serie t(&i.arquivos, {platform::Dialogos::RespostaNao});
@@ -329,12 +340,14 @@ TEST(Continuacao, OQueNaoPodeSerContinuadoEDitoEDescartadoSemTocarNoArquivo) {
          QStringLiteral("A série interrompida não pode ser continuada: a linha 8 do arquivo\n")},
         {"torn line", [](Interrompida& i) { i.arquivos.conteudo[i.arquivo] += "1"; },
          QStringLiteral("A série interrompida não pode ser continuada: a linha 8 do arquivo\n")},
+        {"file emptied", [](Interrompida& i) { i.arquivos.conteudo[i.arquivo].clear(); },
+         QStringLiteral("O arquivo de resultados da série interrompida está vazio:\n")},
         {"record unreadable", [](Interrompida& i) { i.arquivos.conteudo[registro] = "?"; },
          QStringLiteral("O registro da série interrompida não pôde ser lido:\n")},
         {"stopped before the first draw",
          [](Interrompida& i) {
              QByteArray& r = i.arquivos.conteudo[registro];
-             r = r.left(r.indexOf("volume=")) + r.mid(r.indexOf("arquivo="));
+             r = r.left(r.indexOf("volume=")) + r.mid(r.indexOf("contagens="));
          },
          QString()},
     };
@@ -355,4 +368,25 @@ TEST(Continuacao, OQueNaoPodeSerContinuadoEDitoEDescartadoSemTocarNoArquivo) {
         EXPECT_EQ(t.estado().nSerie, 1) << c.nome;
         EXPECT_TRUE(t.controles.lista.itens.isEmpty()) << c.nome;
     }
+}
+
+// A count raised mid-series shows the entries drawn before it as they were drawn.
+TEST(Continuacao, CadaEntradaVoltaComoSuaContagemAMostrava) {
+    ArquivosEmMemoria disco;
+    QStringList painel;
+    {
+        Serie antes(&disco);
+        antes.comecar(50);
+        antes.sortear(5);
+        antes.motor.aplicarContagem(150);
+        antes.sortear(2);
+        antes.motor.aplicarContagem(160); // raised again, with no draw since
+        painel = antes.controles.lista.itens;
+    }
+    Serie t(&disco, {platform::Dialogos::RespostaSim});
+    EXPECT_EQ(t.controles.lista.itens, painel);
+    EXPECT_EQ(t.controles.lista.itens[4].size(), 2);
+    EXPECT_EQ(t.controles.lista.itens[5].size(), 3);
+    EXPECT_EQ(t.controles.lista.colunas, 9);
+    EXPECT_EQ(t.controles.txtPart_.valor, QStringLiteral("160"));
 }

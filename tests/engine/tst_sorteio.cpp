@@ -201,10 +201,20 @@ TEST(Sorteio, FalhaAoGravarAvisaNaHoraEONumeroContinuaSorteado) {
     EXPECT_EQ(t.controles.lblN_.legenda, QStringLiteral("Números sorteados: 1"));
     EXPECT_TRUE(t.controles.cmdSorteio_.habilitado);
 
-    // Once the file can be written again, the next draw is recorded and says so.
+    // Once the file can be written again, the next draw is recorded and says so, and the number
+    // whose write failed goes on file with it, in draw order.
     t.arquivos.falharAcrescimos = false;
     t.motor.cmdSorteio_Click();
     EXPECT_EQ(t.dialogos.mensagens.size(), 1);
     EXPECT_EQ(t.controles.txtEnder_.valor, QStringLiteral("Gravando em: ") + arquivo);
-    EXPECT_EQ(t.arquivos.conteudo[arquivo], t.controles.txtX_.valor.toLatin1() + "\r\n");
+    EXPECT_EQ(t.arquivos.conteudo[arquivo], linhas(numerosDoPainel(t.controles)));
+    EXPECT_EQ(numerosDoPainel(t.controles).size(), 2);
+
+    // So it is with an append that fails once the file is claimed.
+    t.arquivos.falharAcrescimos = true;
+    t.motor.cmdSorteio_Click();
+    t.arquivos.falharAcrescimos = false;
+    t.motor.cmdSorteio_Click();
+    EXPECT_EQ(t.arquivos.conteudo[arquivo], linhas(numerosDoPainel(t.controles)));
+    EXPECT_EQ(numerosDoPainel(t.controles).size(), 4);
 }

@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
         const ArquivoResultados::Gravacao esperada = gravados.empty()
                                                          ? ArquivoResultados::Gravacao::Criado
                                                          : ArquivoResultados::Gravacao::Acrescentado;
-        EXIGIR(arquivo.gravar(caminho, static_cast<int32_t>(v)) == esperada, QString::number(v));
+        EXIGIR(arquivo.gravar(caminho, {static_cast<int32_t>(v)}) == esperada, QString::number(v));
         gravados.push_back(v);
     }
     const QByteArray conteudo = arquivos.conteudo.value(caminho);
@@ -86,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
         }
         daSerie.push_back(static_cast<int32_t>(v));
     }
-    const SerieLida serie = lerSerie(conteudo, maximoDeParticipantes);
-    EXIGIR(serie.numeros == daSerie && serie.linhaErrada == linhaErrada, detalhe);
+    const SerieLida comoSerie = lerSerie(conteudo, maximoDeParticipantes);
+    EXIGIR(comoSerie.numeros == daSerie && comoSerie.linhaErrada == linhaErrada, detalhe);
     return 0;
 }

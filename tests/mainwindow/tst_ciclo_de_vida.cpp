@@ -6,6 +6,7 @@
 #include <mainwindow/PainelResultados.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
@@ -272,6 +273,7 @@ void tst_ciclo_de_vida::serieInterrompidaContinuaNaPartida() {
     QVERIFY(timer(depois, "sorter")->isActive());
     auto* cmdSorteio = depois.controle<QAbstractButton>("cmdSorteio");
     QVERIFY(cmdSorteio->isEnabled());
+    QTRY_COMPARE(QApplication::focusWidget(), cmdSorteio);
     cmdSorteio->click();
     QCOMPARE(conteudo(arquivo).count("\r\n"), 6);
 }

@@ -110,15 +110,18 @@ TEST(Reinicio, SoOSimComecaOutraSerieComNovoArquivo) {
     t.sortearNumeros({4});
     const QString primeiro = t.estado().Arquivo;
 
+    const QString registro = QStringLiteral("/dados/serie-em-andamento.txt");
     t.dialogos.respostasMensagem.push_back(platform::Dialogos::RespostaNao);
     t.painel.cmdR_Click();
     EXPECT_EQ(t.dialogos.mensagens, QStringList{QStringLiteral("Deseja começar outra série de sorteios?")});
     EXPECT_EQ(t.dialogos.codigos, std::vector<int>{platform::Dialogos::SimNaoPergunta});
     EXPECT_EQ(t.estado().nParticipantes, 10);
     EXPECT_EQ(t.controles.lista.listCount(), 1);
+    EXPECT_TRUE(t.arquivos.conteudo.contains(registro)) << "the series still runs";
 
     t.dialogos.respostasMensagem.push_back(platform::Dialogos::RespostaSim);
     t.painel.cmdR_Click();
+    EXPECT_FALSE(t.arquivos.conteudo.contains(registro)) << "the series ended";
     EXPECT_EQ(t.estado().nSerie, 2);
     EXPECT_EQ(t.estado().nParticipantes, 0);
     EXPECT_EQ(t.estado().Arquivo, QStringLiteral("/eventos/sn.2[7-7]14h5min9.txt"));

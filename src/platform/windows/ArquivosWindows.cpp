@@ -57,6 +57,16 @@ bool ehPasta(const std::wstring& nome) {
     return atributos != INVALID_FILE_ATTRIBUTES && (atributos & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+// A link or a junction stands for another name. Other reparse points are the file itself with
+// something attached: OneDrive marks every file it syncs so, a deduplicated volume its files.
+bool ehLigacao(HANDLE arquivo, DWORD atributos) {
+    if ((atributos & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
+        return false;
+    FILE_ATTRIBUTE_TAG_INFO marca{};
+    return !GetFileInformationByHandleEx(arquivo, FileAttributeTagInfo, &marca, sizeof marca) ||
+           IsReparseTagNameSurrogate(marca.ReparseTag);
+}
+
 struct Regular {
     HANDLE arquivo = INVALID_HANDLE_VALUE;
     BY_HANDLE_FILE_INFORMATION info{};
@@ -88,8 +98,8 @@ Regular abrirRegular(const std::wstring& nome, DWORD acesso, DWORD compartilhame
         CloseHandle(arquivo);
         return r;
     }
-    if ((r.info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) !=
-        0) {
+    if ((r.info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ||
+        ehLigacao(arquivo, r.info.dwFileAttributes)) {
         CloseHandle(arquivo);
         r.trocado = true;
         return r;
