@@ -56,7 +56,17 @@ centrada() {
 vivo() { kill -0 "$1" 2>/dev/null; }
 morto() { ! vivo "$1"; }
 lugar() { xwininfo -id "$janela" | awk '/Absolute upper-left X|Absolute upper-left Y|Width:|Height:/ {printf "%s ", $NF}'; }
-pergunta() { timeout 10 xdotool search --sync --onlyvisible --name '^Rodaleque$' | head -n 1; }
+# The first visible window with this name, waiting up to 15 s; empty if none came. A search
+# that meets a window going away (a killed program's) fails, and is simply made again.
+procurar() {
+  local id _
+  for _ in $(seq 75); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.2
+  done
+}
+pergunta() { procurar '^Rodaleque$'; }
 
 
 sortear() { xdotool key Return; sleep 0.3; }
@@ -73,7 +83,7 @@ iniciar_com_pergunta() {
   caixa=$(pergunta)
 }
 esperar_janela_principal() {
-  janela=$(timeout 15 xdotool search --sync --onlyvisible --name "^${legenda}\$" | head -n 1)
+  janela=$(procurar "^${legenda}\$")
   [ -n "$janela" ] || { echo "the window did not appear"; cat "$servidor_x_pasta/programa.log"; exit 1; }
   esperar "the window is maximised" maximizada
   xdotool windowactivate --sync "$janela" >/dev/null 2>&1 || true
@@ -335,7 +345,7 @@ sem-gerenciador)
   "$programa" >>"$servidor_x_pasta/programa.log" 2>&1 &
   pid=$!
   servidor_x_pids=("$pid" "${servidor_x_pids[@]}")
-  janela=$(timeout 15 xdotool search --sync --onlyvisible --name "^${legenda}\$" | head -n 1)
+  janela=$(procurar "^${legenda}\$")
   [ -n "$janela" ] || { echo "the window did not appear"; cat "$servidor_x_pasta/programa.log"; exit 1; }
   xdotool windowfocus --sync "$janela" >/dev/null 2>&1 || true
   sleep 1.5
@@ -360,7 +370,7 @@ sobre)
   read -r x y w h < <(cliente)
   # The image that opens it, at the panel's top right.
   xdotool mousemove $((x + 282 + 690)) $((y + 182 + 238)) click 1
-  sobre=$(timeout 10 xdotool search --sync --onlyvisible --name '^ Sobre: Rodaleque$' | head -n 1)
+  sobre=$(procurar '^ Sobre: Rodaleque$')
   confere "a click on the image opens the About window" test -n "$sobre"
   confere "it asks for no task bar button" \
     sh -c "xprop -id $sobre _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR"

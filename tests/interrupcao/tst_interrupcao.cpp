@@ -151,8 +151,6 @@ public:
             ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << qPrintable(caminho);
             const QByteArray conteudo = f.readAll();
             Arquivo& antes = arquivos_[caminho];
-            if (antes.ordem == 0)
-                antes.ordem = static_cast<int>(arquivos_.size());
             ASSERT_TRUE(conteudo.startsWith(antes.conteudo))
                 << "a file lost or changed what it held: " << qPrintable(nome);
             std::vector<int32_t> numeros;
@@ -188,15 +186,19 @@ public:
             ++quedasComLinhaAMais_;
     }
 
-    // Every series is whole but the one still running; and those whose program died while
-    // claiming their file, before keeping it on record, with at most their one unacknowledged
-    // line: no start can tell such a file from another program's, so none continues it.
-    void conferirSeriesCompletas() {
-        int ultima = 0;
-        for (const auto& [arquivo, dados] : arquivos_)
-            ultima = std::max(ultima, dados.ordem);
+    // Every series is whole but the one still running, which the program's record names; and
+    // those whose program died while claiming their file, before keeping it on record, with at
+    // most their one unacknowledged line: no start can tell such a file from another
+    // program's, so none continues it.
+    void conferirSeriesCompletas(const QString& registro) {
+        QFile f(registro);
+        QString emAndamento;
+        if (f.open(QIODevice::ReadOnly))
+            for (const QByteArray& linha : f.readAll().split('\n'))
+                if (linha.startsWith("arquivo="))
+                    emAndamento = QString::fromUtf8(QByteArray::fromPercentEncoding(linha.mid(8)));
         for (const auto& [arquivo, dados] : arquivos_) {
-            if (dados.linhas == static_cast<std::size_t>(n_) || dados.ordem == ultima)
+            if (dados.linhas == static_cast<std::size_t>(n_) || arquivo == emAndamento)
                 continue;
             EXPECT_TRUE(dados.linhas <= 1 && dados.confirmados == 0)
                 << "an unfinished series was left behind: " << qPrintable(arquivo) << " holds "
@@ -215,7 +217,6 @@ private:
         QByteArray conteudo;
         std::size_t linhas = 0;
         std::size_t confirmados = 0; // over every run
-        int ordem = 0;               // first seen as the ordem-th file
     };
 
     int32_t n_;
@@ -253,7 +254,7 @@ TEST_P(Interrupcao, NadaDoQueFoiMostradoSePerdeNumaQueda) {
         conferencia.conferir(pasta, e);
         confirmados += static_cast<int64_t>(e.confirmados.size());
     }
-    conferencia.conferirSeriesCompletas();
+    conferencia.conferirSeriesCompletas(pasta + QStringLiteral("/dados/serie-em-andamento.txt"));
     std::printf("N = %d: %d kills in %.1f s; %lld numbers acknowledged, %lld lines in %zu files; "
                 "%d kills left one unacknowledged line; %d files claimed but not yet on record\n",
                 n, feitas, cronometro.elapsed() / 1000.0, static_cast<long long>(confirmados),
