@@ -24,7 +24,7 @@ cpack --config "$construcao/CPackConfig.cmake" -G DEB -B "$temporaria/cpack" \
   >"$temporaria/cpack.log" 2>&1 || { cat "$temporaria/cpack.log"; exit 1; }
 deb=$(echo "$temporaria"/cpack/*.deb)
 [ -f "$deb" ] || { echo "no package made"; ls "$temporaria/cpack"; exit 1; }
-echo "== $(basename "$deb")"
+echo "== $(basename "$deb"), $(stat -c %s "$deb") bytes"
 dpkg-deb -f "$deb" Package Version Architecture Maintainer Section Depends Description
 
 campo() { dpkg-deb -f "$deb" "$1"; }
