@@ -72,6 +72,9 @@ private:
     // Appends n to the series' file; a name taken since the set-up moves the series on to the
     // next free one, as the set-up itself does. False when the number is not on record.
     bool gravarNoArquivo(int32_t n);
+    // Writes until the series' file holds every number drawn, or a write fails; `perdido` is
+    // the file that was taken away, if one was.
+    bool gravarOQueFalta(QString& perdido);
     // Claims the next free name from the following series number on.
     bool avancarSerie();
     void guardarSerie();

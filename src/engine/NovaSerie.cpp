@@ -62,38 +62,9 @@ void MotorSorteio::mostrarSerie() {
 // moves the series on to a new one, which gets the whole series; the operator is told once
 // the numbers are safe, or the write has failed.
 bool MotorSorteio::gravarNoArquivo(int32_t n) {
-    using Gravacao = ArquivoResultados::Gravacao;
     naoGravados_.push_back(n);
     QString perdido;
-    bool gravado = false;
-    bool escrevendo = true;
-    while (escrevendo) {
-        const bool reivindicado = ambiente_.arquivo.identidade(estado_.Arquivo).has_value();
-        const Gravacao g = ambiente_.arquivo.gravar(
-            estado_.Arquivo, reivindicado ? naoGravados_ : registro_.emOrdem());
-        switch (g) {
-        case Gravacao::Acrescentado:
-        case Gravacao::Criado:
-            naoGravados_.clear();
-            if (g == Gravacao::Criado)
-                guardarSerie();
-            gravado = true;
-            escrevendo = false;
-            break;
-        case Gravacao::Falhou:
-            escrevendo = false;
-            break;
-        case Gravacao::Trocado:
-        case Gravacao::NomeOcupado:
-            if (g == Gravacao::Trocado)
-                perdido = estado_.Arquivo;
-            escrevendo = avancarSerie();
-            if (escrevendo)
-                ambiente_.controles.txtEnder().setText(prefixoDoArquivo::gravando() +
-                                                       estado_.Arquivo);
-            break;
-        }
-    }
+    const bool gravado = gravarOQueFalta(perdido);
     if (!perdido.isEmpty())
         ambiente_.dialogos.caixaDeMensagem(
             QStringLiteral("O arquivo de resultados desta série não foi encontrado ou foi "
@@ -102,6 +73,32 @@ bool MotorSorteio::gravarNoArquivo(int32_t n) {
                 QStringLiteral("\n\nOs números desta série serão gravados em um novo arquivo."),
             platform::Dialogos::OkInformacao);
     return gravado;
+}
+
+bool MotorSorteio::gravarOQueFalta(QString& perdido) {
+    using Gravacao = ArquivoResultados::Gravacao;
+    while (true) {
+        const bool reivindicado = ambiente_.arquivo.identidade(estado_.Arquivo).has_value();
+        switch (ambiente_.arquivo.gravar(estado_.Arquivo,
+                                         reivindicado ? naoGravados_ : registro_.emOrdem())) {
+        case Gravacao::Criado:
+            guardarSerie();
+            [[fallthrough]];
+        case Gravacao::Acrescentado:
+            naoGravados_.clear();
+            return true;
+        case Gravacao::Falhou:
+            return false;
+        case Gravacao::Trocado:
+            perdido = estado_.Arquivo;
+            [[fallthrough]];
+        case Gravacao::NomeOcupado:
+            if (!avancarSerie())
+                return false;
+            ambiente_.controles.txtEnder().setText(prefixoDoArquivo::gravando() + estado_.Arquivo);
+            break;
+        }
+    }
 }
 
 bool MotorSorteio::avancarSerie() {

@@ -9,8 +9,10 @@
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -48,8 +50,16 @@ std::vector<uint32_t> propriedade(xcb_connection_t* c, xcb_window_t janela, xcb_
     return {dados, dados + xcb_get_property_value_length(r.get()) / 4};
 }
 
-// A request to the window manager: a message to the root window, which it listens to.
-void aoGerenciador(xcb_connection_t* c, const xcb_client_message_event_t& mensagem) {
+// A request about the window to the window manager: a message to the root window, which it
+// listens to.
+void aoGerenciador(xcb_connection_t* c, xcb_window_t janela, xcb_atom_t pedido,
+                   std::initializer_list<uint32_t> dados = {}) {
+    xcb_client_message_event_t mensagem{};
+    mensagem.response_type = XCB_CLIENT_MESSAGE;
+    mensagem.format = 32;
+    mensagem.window = janela;
+    mensagem.type = pedido;
+    std::copy(dados.begin(), dados.end(), mensagem.data.data32);
     const xcb_window_t raiz = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
     xcb_send_event(c, 0, raiz,
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
@@ -64,15 +74,8 @@ void pedirSemBotao(xcb_connection_t* c, const QWindow& janela) {
         return;
     constexpr uint32_t acrescentar = 1;
     constexpr uint32_t pelaAplicacao = 1;
-    xcb_client_message_event_t mensagem{};
-    mensagem.response_type = XCB_CLIENT_MESSAGE;
-    mensagem.format = 32;
-    mensagem.window = static_cast<xcb_window_t>(janela.winId());
-    mensagem.type = estado;
-    mensagem.data.data32[0] = acrescentar;
-    mensagem.data.data32[1] = semBarra;
-    mensagem.data.data32[3] = pelaAplicacao;
-    aoGerenciador(c, mensagem);
+    aoGerenciador(c, static_cast<xcb_window_t>(janela.winId()), estado,
+                  {acrescentar, semBarra, 0, pelaAplicacao});
 }
 
 } // namespace
@@ -101,24 +104,21 @@ std::optional<QMargins> molduraAntesDeMostrar(const QWidget& janela) {
     if (pedido == XCB_ATOM_NONE || extensao == XCB_ATOM_NONE)
         return std::nullopt;
 
-    xcb_client_message_event_t mensagem{};
-    mensagem.response_type = XCB_CLIENT_MESSAGE;
-    mensagem.format = 32;
-    mensagem.window = id;
-    mensagem.type = pedido;
-    aoGerenciador(c, mensagem);
-
     // The answer is a property the window manager sets; with no window manager there is none.
-    constexpr int espera = 200; // ms
-    QElapsedTimer relogio;
-    relogio.start();
-    do {
-        const auto e = propriedade(c, id, extensao, XCB_ATOM_CARDINAL);
-        if (e.size() == 4) // left, right, top, bottom
-            return QMargins(static_cast<int>(e[0]), static_cast<int>(e[2]), static_cast<int>(e[1]),
-                            static_cast<int>(e[3]));
-        QThread::msleep(10);
-    } while (relogio.elapsed() < espera);
+    // A window asked before has it already.
+    const auto extensoes = [&] { return propriedade(c, id, extensao, XCB_ATOM_CARDINAL); };
+    std::vector<uint32_t> e = extensoes();
+    if (e.size() != 4) {
+        aoGerenciador(c, id, pedido);
+        constexpr int espera = 200; // ms
+        QElapsedTimer relogio;
+        relogio.start();
+        while ((e = extensoes()).size() != 4 && relogio.elapsed() < espera)
+            QThread::msleep(10);
+    }
+    if (e.size() == 4) // left, right, top, bottom
+        return QMargins(static_cast<int>(e[0]), static_cast<int>(e[2]), static_cast<int>(e[1]),
+                        static_cast<int>(e[3]));
     return std::nullopt;
 }
 
