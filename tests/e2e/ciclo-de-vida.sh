@@ -260,6 +260,8 @@ maximizar-de-novo)
   # A second copy restores the first one.
   timeout 10 "$programa" >>"$servidor_x_pasta/programa.log" 2>&1 || true
   confere "a second copy restores it" esperar "restored" normal
+  # Its size and place follow the state: the button is where the restored window ends up.
+  confere "restored by a second copy, at its built size, centred" esperar "centred" centrada
   maximizada_de_novo "after a second copy"
   # A drag of the bottom-right corner of the restored window, let go: back as built.
   clicar_maximizar
