@@ -1,4 +1,5 @@
 #include "platform/Arquivos.h"
+#include "platform/LerAteOFim.h"
 
 #include <QFile>
 
@@ -263,28 +264,15 @@ std::optional<QByteArray> ArquivosDoSistema::ler(const QString& caminho) {
     const Regular aberto = abrirRegular(QFile::encodeName(caminho), O_RDONLY);
     if (aberto.fd < 0)
         return std::nullopt;
-
-    // The size is only a hint, the end of the file decides; one byte more lets the read that
-    // finds the end land without growing the buffer.
-    QByteArray conteudo(static_cast<qsizetype>(aberto.st.st_size) + 1, Qt::Uninitialized);
-    qsizetype lidos = 0;
-    while (true) {
-        if (lidos == conteudo.size())
-            conteudo.resize(conteudo.size() * 2);
-        const ssize_t n =
-            read(aberto.fd, conteudo.data() + lidos, static_cast<size_t>(conteudo.size() - lidos));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            close(aberto.fd);
-            return std::nullopt;
-        }
-        if (n == 0)
-            break;
-        lidos += n;
-    }
+    std::optional<QByteArray> conteudo =
+        lerAteOFim(static_cast<qsizetype>(aberto.st.st_size), [&](char* destino, qsizetype cabe) {
+            ssize_t n = 0;
+            do
+                n = read(aberto.fd, destino, static_cast<size_t>(cabe));
+            while (n < 0 && errno == EINTR);
+            return static_cast<qint64>(n);
+        });
     close(aberto.fd);
-    conteudo.truncate(lidos);
     return conteudo;
 }
 

@@ -1,4 +1,5 @@
 #include "platform/Arquivos.h"
+#include "platform/LerAteOFim.h"
 
 #include "platform/windows/ApiWindows.h"
 
@@ -241,28 +242,17 @@ std::optional<QByteArray> ArquivosDoSistema::ler(const QString& caminho) {
                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
     if (aberto.arquivo == INVALID_HANDLE_VALUE)
         return std::nullopt;
-
-    // The size is only a hint, the end of the file decides; one byte more lets the read that
-    // finds the end land without growing the buffer.
     const auto tamanho =
         (uint64_t(aberto.info.nFileSizeHigh) << 32) | uint64_t(aberto.info.nFileSizeLow);
-    QByteArray conteudo(static_cast<qsizetype>(tamanho) + 1, Qt::Uninitialized);
-    qsizetype lidos = 0;
-    while (true) {
-        if (lidos == conteudo.size())
-            conteudo.resize(conteudo.size() * 2);
-        const auto pedaco = static_cast<DWORD>(std::min(conteudo.size() - lidos, maiorPedaco));
-        DWORD n = 0;
-        if (!ReadFile(aberto.arquivo, conteudo.data() + lidos, pedaco, &n, nullptr)) {
-            CloseHandle(aberto.arquivo);
-            return std::nullopt;
-        }
-        if (n == 0)
-            break;
-        lidos += n;
-    }
+    std::optional<QByteArray> conteudo =
+        lerAteOFim(static_cast<qsizetype>(tamanho), [&](char* destino, qsizetype cabe) {
+            DWORD n = 0;
+            const auto pedaco = static_cast<DWORD>(std::min(cabe, maiorPedaco));
+            if (!ReadFile(aberto.arquivo, destino, pedaco, &n, nullptr))
+                return qint64(-1);
+            return static_cast<qint64>(n);
+        });
     CloseHandle(aberto.arquivo);
-    conteudo.truncate(lidos);
     return conteudo;
 }
 
