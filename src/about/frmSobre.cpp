@@ -40,10 +40,11 @@ void frmSobre::Form_Load() {
 
 // The window as the screen shows it, frame and all, is what sits in the middle.
 void frmSobre::centrarComAMoldura() {
-    const QSize fora = size().grownBy(janelas_.moldura(*this));
+    const QMargins moldura = janelas_.moldura(*this);
     const QRect tela = principal_.screen()->geometry();
-    const QRect centrada = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, fora, tela);
-    janelas_.moverJanela(*this, centrada.topLeft());
+    const QRect centrada =
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size().grownBy(moldura), tela);
+    janelas_.moverJanela(*this, centrada.topLeft(), moldura);
 }
 
 // Qt's modality kept the main window from all input without disabling it; what is left of

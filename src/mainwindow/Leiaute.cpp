@@ -50,10 +50,11 @@ void frm1::Form_Resize() {
         return;
     // Not maximised, the window has its built size, even while the window manager has not
     // yet sent it: the outer size is that and the frame around it.
-    const QSize fora = tamanhoConstruido().grownBy(janelas_.moldura(*this));
+    const QMargins moldura = janelas_.moldura(*this);
+    const QSize fora = tamanhoConstruido().grownBy(moldura);
     const QPointF lugar = leiaute::janelaCentrada(tela, emTwips(fora));
-    janelas_.moverJanela(*this, screen()->geometry().topLeft() +
-                                    QPoint(pixelsDe(lugar.x()), pixelsDe(lugar.y())));
+    const QPoint canto(pixelsDe(lugar.x()), pixelsDe(lugar.y()));
+    janelas_.moverJanela(*this, screen()->geometry().topLeft() + canto, moldura);
 }
 
 void frm1::moverPainel(double left, double top) {

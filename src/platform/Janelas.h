@@ -27,8 +27,9 @@ public:
     virtual QMargins moldura(const QWidget& janela) = 0;
 
     // Puts the window's outer top-left corner, its frame's, at this point of the screen,
-    // keeping its size.
-    virtual void moverJanela(QWidget& janela, QPoint canto) = 0;
+    // keeping its size; `moldura` is the frame that moldura() gave for it, which places a
+    // window not shown yet.
+    virtual void moverJanela(QWidget& janela, QPoint canto, QMargins moldura) = 0;
 
     // A window not shown yet gets no task bar button of its own when it is.
     virtual void foraDaBarraDeTarefas(QWidget& janela) = 0;
@@ -42,7 +43,7 @@ public:
     void SetWindowPos(QWidget& janela, bool acimaDeTodas) override;
     void BordaFixa(QWidget& janela, QSize tamanho) override;
     QMargins moldura(const QWidget& janela) override;
-    void moverJanela(QWidget& janela, QPoint canto) override;
+    void moverJanela(QWidget& janela, QPoint canto, QMargins moldura) override;
     void foraDaBarraDeTarefas(QWidget& janela) override;
     void Sleep(int milissegundos) override;
 };

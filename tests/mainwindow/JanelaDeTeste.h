@@ -21,8 +21,8 @@ struct JanelasComoUmSistema : JanelasDeTeste {
         janela.setMinimumSize(tamanho);
         janela.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }
-    void moverJanela(QWidget& janela, QPoint canto) override {
-        JanelasDeTeste::moverJanela(janela, canto);
+    void moverJanela(QWidget& janela, QPoint canto, QMargins moldura) override {
+        JanelasDeTeste::moverJanela(janela, canto, moldura);
         janela.move(canto);
     }
 };

@@ -166,7 +166,7 @@ struct JanelasDeTeste : platform::Janelas {
     void SetWindowPos(QWidget&, bool acima) override { chamadasAcima.push_back(acima); }
     void BordaFixa(QWidget&, QSize tamanho) override { bordasFixas.push_back(tamanho); }
     QMargins moldura(const QWidget&) override { return molduraDaJanela; }
-    void moverJanela(QWidget&, QPoint canto) override { cantos.push_back(canto); }
+    void moverJanela(QWidget&, QPoint canto, QMargins) override { cantos.push_back(canto); }
     void foraDaBarraDeTarefas(QWidget& janela) override { semBotaoNaBarra.push_back(&janela); }
     void Sleep(int ms) override {
         pausas.push_back(ms);

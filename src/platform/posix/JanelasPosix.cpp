@@ -86,13 +86,8 @@ QMargins JanelasDoSistema::moldura(const QWidget& janela) {
 
 // A top-level widget's position is its frame's, once the window manager has framed it; before,
 // Qt places the client area there, so it goes where the frame it will get leaves it.
-void JanelasDoSistema::moverJanela(QWidget& janela, QPoint canto) {
-    if (janela.isVisible()) {
-        janela.move(canto);
-        return;
-    }
-    const QMargins m = moldura(janela);
-    janela.move(canto + QPoint(m.left(), m.top()));
+void JanelasDoSistema::moverJanela(QWidget& janela, QPoint canto, QMargins moldura) {
+    janela.move(janela.isVisible() ? canto : canto + QPoint(moldura.left(), moldura.top()));
 }
 
 void JanelasDoSistema::foraDaBarraDeTarefas(QWidget& janela) {

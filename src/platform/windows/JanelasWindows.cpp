@@ -49,7 +49,7 @@ QMargins JanelasDoSistema::moldura(const QWidget& janela) {
 // have, and lands it a few pixels off.
 // Marked as moved, too: a dialog that Qt does not know to have been placed centres itself over
 // its owner when shown.
-void JanelasDoSistema::moverJanela(QWidget& janela, QPoint canto) {
+void JanelasDoSistema::moverJanela(QWidget& janela, QPoint canto, QMargins) {
     const qreal escala = janela.devicePixelRatioF();
     ::SetWindowPos(reinterpret_cast<HWND>(janela.winId()), nullptr, qRound(canto.x() * escala),
                    qRound(canto.y() * escala), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
