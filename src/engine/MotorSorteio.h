@@ -75,7 +75,7 @@ private:
     // Writes until the series' file holds every number drawn, or a write fails; `perdido` is
     // the file that was taken away, if one was.
     bool gravarOQueFalta(QString& perdido);
-    // Claims the next free name from the following series number on.
+    // Moves the series on to the next free name from the following series number on.
     bool avancarSerie();
     void guardarSerie();
     void retomarSerieInterrompida();
