@@ -1,8 +1,11 @@
-// Whether every participant has the same chance: many first draws of fresh series, each on
-// a simulated clock that starts at a random moment of the day and moves a little at every
-// reading, as a real one does between the steps of a draw.
+// Whether every participant has the same chance. First, exactly: for each way an attempt makes
+// its candidate, with what it reads at its extremes, how many generator values give each number
+// 1..N, counted over all of them; the most over the fewest must be exactly 1. Then by sampling:
+// many first draws of fresh series, each on a simulated clock that starts at a random moment of
+// the day and moves a little at every reading, as a real one does between the steps of a draw.
 #include "ChiQuadrado.h"
 #include "Dubles.h"
+#include "support/ContagemExata.h"
 #include "support/ControlesEmMemoria.h"
 #include "support/PlataformaDeTeste.h"
 
@@ -79,9 +82,29 @@ void imprimir(const char* titulo, const std::vector<double>& contagens,
     }
 }
 
+void imprimirContagemExata() {
+    std::printf("Exact count over every generator value: most values of a number over fewest\n");
+    std::printf("%-26s", "way");
+    for (int32_t n : teste::participantesDaProva())
+        std::printf(" %12s", ("N = " + QByteArray::number(n)).constData());
+    std::printf("\n");
+    for (const teste::EntradaDoCaminho& e : teste::entradasExtremas()) {
+        std::printf("%-26s", e.nome);
+        for (int32_t n : teste::participantesDaProva()) {
+            const std::optional<uint64_t> m = teste::faixaDoCaminho(e, n);
+            const double razao =
+                m ? teste::maiorSobreMenor(teste::contarPorIntervalos(*m, uniforme::bitsPara(*m), n))
+                  : 0;
+            std::printf(" %12.17g", razao); // every digit: 1 only when exactly 1
+        }
+        std::printf("\n");
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    imprimirContagemExata();
     const int rodadas = argc > 1 ? std::atoi(argv[1]) : 200000;
     std::mt19937_64 acaso(20261208);
     std::printf("%d first draws of fresh series per case\n", rodadas);
@@ -91,16 +114,8 @@ int main(int argc, char** argv) {
         for (int i = 0; i < rodadas; ++i)
             ++contagens[Programa(acaso, n).sortear() - 1];
         const QByteArray titulo = "N = " + QByteArray::number(n);
+        // Per number: at N = 1000 the least and the most frequent say more than any bands.
         imprimir(titulo.constData(), contagens, std::vector<double>(n, 1), n <= 10);
-    }
-
-    {
-        const int32_t n = 99999;
-        std::vector<double> faixas(10, 0), tamanhos(10, 10000);
-        tamanhos[9] = 9999; // 90001..99999
-        for (int i = 0; i < rodadas; ++i)
-            ++faixas[(Programa(acaso, n).sortear() - 1) / 10000];
-        imprimir("N = 99999, in ten bands 1-10000 ... 90001-99999", faixas, tamanhos, true);
     }
 
     {

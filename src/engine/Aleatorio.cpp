@@ -1,6 +1,7 @@
 #include "Aleatorio.h"
 
 #include "Numeros.h"
+#include "Uniforme.h"
 
 namespace rodaleque {
 
@@ -31,6 +32,20 @@ float Aleatorio::Proximo(double x) {
 
 Checked<float> Aleatorio::Proximo(const QString& x) {
     return numeros::number(x).then([this](double v) { return Checked<float>(Proximo(v)); });
+}
+
+std::optional<uint64_t> Aleatorio::inteiroAte(uint64_t m) {
+    if (m == 0)
+        return std::nullopt;
+    const int bits = uniforme::bitsPara(m);
+    for (int vez = 0; vez < 64; ++vez) {
+        uint64_t x = gerador_.palavra();
+        if (bits == 64)
+            x = (x << 32) | gerador_.palavra();
+        if (const std::optional<uint64_t> n = uniforme::numeroDoValor(x, m, bits))
+            return n;
+    }
+    return std::nullopt;
 }
 
 } // namespace rodaleque

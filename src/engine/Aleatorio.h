@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace rodaleque {
 
 // The program's one random source: the draw, the shake and the rain all take from it.
@@ -33,6 +35,12 @@ public:
     Checked<float> Proximo(const QString& x);
 
     float SegundosDoDia() { return relogio_.SegundosDoDia(); }
+
+    // A whole number in 1..m, each exactly as likely, from the generator's next whole words,
+    // never from a value that was returned before. Nothing when m is 0, or when the generator
+    // keeps giving values that must be drawn again, as only a broken one would: a working one
+    // does so 64 times in a row with a chance below 2^-64.
+    std::optional<uint64_t> inteiroAte(uint64_t m);
 
 private:
     Gerador& gerador_;

@@ -26,6 +26,9 @@ public:
 
     // The next value, a single-precision number in [0, 1) with 24 random bits.
     virtual float proximo() = 0;
+
+    // The next 32 random bits, the generator's whole output: what a draw's candidate is made of.
+    virtual uint32_t palavra() = 0;
 };
 
 // PCG32 (O'Neill's XSH-RR output on a 64-bit LCG), seeded through SplitMix64.
@@ -37,10 +40,10 @@ public:
     void misturarEntropia(uint64_t bits) override;
     void iniciar(uint64_t estado, uint64_t sequencia) override;
     float proximo() override;
+    uint32_t palavra() override;
 
 private:
     void semearPcg(uint64_t semente, uint64_t sequencia);
-    uint32_t proximos32Bits();
 
     uint64_t estado_ = 0;
     uint64_t incremento_ = 0;

@@ -1,7 +1,7 @@
-// The seven ways an attempt makes a candidate. Each scales a random value u by M and gives
-// floor(u * M) + 1: a value made whole by rounding would give number 1 half the chance of
-// the others, and the sum of two uniform values is not uniform, its fractional part is.
-#include "Sorteio.h"
+// The random values the ways read with an argument (the phase, the hundredths, a count) are
+// read as they always were, so that what the random source returns afterwards (a later read
+// with 0 returns the last value) stays as it was; none of them makes the candidate.
+#include "MetodosSorteio.h"
 
 #include "Numeros.h"
 
@@ -11,8 +11,6 @@ using namespace numeros;
 
 namespace {
 
-Checked<int32_t> candidato(double u, double m) { return floorTo32(u * m) + 1; }
-
 // The last k digits of the hundredths of a second since midnight, read as a number.
 double centesimosFinais(Aleatorio& aleatorio, int k) {
     const Checked<int32_t> h = roundTo32(double(aleatorio.SegundosDoDia()) * 100);
@@ -21,53 +19,63 @@ double centesimosFinais(Aleatorio& aleatorio, int k) {
 
 } // namespace
 
-void Sorteio::metodoAleatorio() {
+std::optional<uint64_t> MetodosSorteio::faixa(int k) {
+    switch (k) {
+    case 1: aleatorio_.Semear(); return N();
+    case 2: return faixaDosSegundos();
+    case 3: return faixaDoGiro();
+    case 4: return faixaDaFase();
+    case 5: return faixaDosCentesimos();
+    case 6: return faixaDasTresLeituras();
+    case 7: return faixaDaContagem();
+    default: return std::nullopt; // 8 and the negative choices make no candidate
+    }
+}
+
+std::optional<uint64_t> MetodosSorteio::faixaDosSegundos() {
     aleatorio_.Semear();
-    assign(nSorteado_, candidato(aleatorio_.Proximo(), N()));
+    const int s = relogio_.agora().segundo;
+    // A zero factor would make every candidate the number 1.
+    return uint64_t(s == 0 ? 60 : s) * N();
 }
 
-void Sorteio::metodoSegundos() {
+// Giro1 grows within a long draw; the range grows with it, and the candidate comes out within
+// 1..N less often, never less fairly.
+std::optional<uint64_t> MetodosSorteio::faixaDoGiro() {
     aleatorio_.Semear();
-    int s = motor_.ambiente_.relogio.agora().segundo;
-    const float r = aleatorio_.Proximo();
-    if (s == 0)
-        s = 60; // a zero factor would give number 1 every time
-    assign(nSorteado_, candidato(double(s) * r, N()));
+    if (estado_.Giro1 < 1)
+        return std::nullopt;
+    return uint64_t(estado_.Giro1) * N();
 }
 
-void Sorteio::metodoGiro() {
+std::optional<uint64_t> MetodosSorteio::faixaDaFase() {
     aleatorio_.Semear();
-    const float r = aleatorio_.Proximo();
-    assign(nSorteado_, candidato(r, double(estado_.Giro1) * N()));
+    aleatorio_.Proximo(estado_.FaseCor);
+    aleatorio_.Proximo(estado_.FaseCor);
+    return N();
 }
 
-void Sorteio::metodoFase() {
-    aleatorio_.Semear();
-    const float a = aleatorio_.Proximo(estado_.FaseCor);
-    const float b = aleatorio_.Proximo(estado_.FaseCor);
-    assign(nSorteado_, candidato(fractionalPart(double(a) + b), N()));
+std::optional<uint64_t> MetodosSorteio::faixaDosCentesimos() {
+    aleatorio_.Proximo(centesimosFinais(aleatorio_, 2));
+    return N();
 }
 
-void Sorteio::metodoCentesimos() {
-    const double d = centesimosFinais(aleatorio_, 2);
-    assign(nSorteado_, candidato(aleatorio_.Proximo(d), N()));
+std::optional<uint64_t> MetodosSorteio::faixaDasTresLeituras() {
+    for (int k : {1, 2, 1})
+        aleatorio_.Proximo(centesimosFinais(aleatorio_, k));
+    return N();
 }
 
-void Sorteio::metodoTresLeituras() {
-    const float r1 = aleatorio_.Proximo(centesimosFinais(aleatorio_, 1));
-    const float r2 = aleatorio_.Proximo(centesimosFinais(aleatorio_, 2));
-    const float r3 = aleatorio_.Proximo(centesimosFinais(aleatorio_, 1));
-    assign(nSorteado_, candidato(fractionalPart(double(r1) + r2 + r3), N()));
-}
-
-void Sorteio::metodoContagem() {
+std::optional<uint64_t> MetodosSorteio::faixaDaContagem() {
     aleatorio_.Semear();
     int16_t i = 0;
     assign(i, roundTo16(aleatorio_.Proximo() * 9.0 + 1));
     // Boxes 9 and 10 do not exist and an empty count is not a number: the step fails.
     const Checked<double> contagem = contagem_.numero(i);
-    if (contagem.ok())
-        assign(nSorteado_, candidato(aleatorio_.Proximo(*contagem), N()));
+    if (!contagem.ok())
+        return std::nullopt;
+    aleatorio_.Proximo(*contagem);
+    return N();
 }
 
 } // namespace rodaleque

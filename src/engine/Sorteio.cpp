@@ -7,12 +7,12 @@ namespace rodaleque {
 
 using namespace numeros;
 
-
 void MotorSorteio::cmdSorteio_Click() { Sorteio(*this).executar(); }
 
 Sorteio::Sorteio(MotorSorteio& motor)
     : motor_(motor), estado_(motor.estado_), controles_(motor.ambiente_.controles),
-      aleatorio_(motor.ambiente_.aleatorio), contagem_(controles_) {}
+      aleatorio_(motor.ambiente_.aleatorio), contagem_(controles_),
+      metodos_(aleatorio_, motor.ambiente_.relogio, estado_, contagem_) {}
 
 void Sorteio::executar() {
     aleatorio_.misturarEntropia();
@@ -85,17 +85,11 @@ void Sorteio::misturarSeletor() {
            mod(floorTo32(double(aleatorio_.SegundosDoDia()) * estado_.Giro1 * estado_.Seletor), 9));
 }
 
+// A candidate beyond 32 bits (a range grown with Giro1) cannot be N or below: the step fails.
 void Sorteio::executarMetodo(int k) {
-    switch (k) {
-    case 1: metodoAleatorio(); break;
-    case 2: metodoSegundos(); break;
-    case 3: metodoGiro(); break;
-    case 4: metodoFase(); break;
-    case 5: metodoCentesimos(); break;
-    case 6: metodoTresLeituras(); break;
-    case 7: metodoContagem(); break;
-    default: break; // 8 and the negative choices make no candidate
-    }
+    if (const std::optional<uint64_t> m = metodos_.faixa(k))
+        if (const std::optional<uint64_t> candidato = aleatorio_.inteiroAte(*m))
+            assign(nSorteado_, Checked<uint64_t>(*candidato));
 }
 
 void Sorteio::mexerContadores() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ContagemDeEscolhas.h"
+#include "MetodosSorteio.h"
 #include "MotorSorteio.h"
 
 #include <cstdint>
@@ -8,8 +9,8 @@
 namespace rodaleque {
 
 // One press of "&Sortear!": attempts until a candidate in 1..N that is not on the panel
-// comes out, then records it. Every candidate that is accepted is equally likely to be each
-// of the numbers not drawn yet, as far as random values of 24 bits can divide 1..N.
+// comes out, then records it. Every candidate that is accepted is exactly as likely to be each
+// of the numbers not drawn yet.
 class Sorteio {
 public:
     explicit Sorteio(MotorSorteio& motor);
@@ -19,6 +20,7 @@ private:
     // One attempt; true when nSorteado_ is a number to record.
     bool tentar();
     void misturarSeletor();
+    // Way k's candidate, drawn from its range; a way that makes none leaves nSorteado_ as it was.
     void executarMetodo(int k);
     void mexerContadores();
     bool repetido();
@@ -29,15 +31,6 @@ private:
     // The panel back, and the button ready for the next press.
     void reabrir();
 
-    // The candidate methods, each leaving nSorteado_ as it was when it fails.
-    void metodoAleatorio();
-    void metodoSegundos();
-    void metodoGiro();
-    void metodoFase();
-    void metodoCentesimos();
-    void metodoTresLeituras();
-    void metodoContagem();
-
     double N() const { return estado_.nParticipantes; }
 
     MotorSorteio& motor_;
@@ -45,6 +38,7 @@ private:
     Controles& controles_;
     Aleatorio& aleatorio_;
     ContagemDeEscolhas contagem_;
+    MetodosSorteio metodos_;
 
     int32_t nSorteado_ = 0;
     int16_t nRepete_ = 0;

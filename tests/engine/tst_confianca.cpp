@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 using namespace rodaleque;
@@ -93,15 +94,17 @@ TEST(NumeroLivre, DecididoPelosNumerosDoPainelNaoPelaContagemDeEntradas) {
 }
 
 TEST(LimiteDeTentativas, UmSorteioQueNaoAchaNumeroTerminaSemGravarNada) {
-    // A generator stuck at zero only ever offers the number 1, which is drawn already.
+    // A generator stuck at its smallest value but one only ever offers the number 1, which is
+    // drawn already. (Stuck at zero it would offer nothing at all: every value drawn again.)
+    const float menorMasUm = std::ldexp(1.0f, -32);
     MotorDeTeste t;
     t.relogio.segundos = 1000.0f;
     t.aceitarParticipantes(10);
-    Roteiro(t).tentativa(1, {0.0f});
+    Roteiro(t).tentativa(1, {menorMasUm});
     t.motor.cmdSorteio_Click();
     ASSERT_EQ(t.controles.txtX_.valor, QStringLiteral("1"));
     const QByteArray gravado = t.arquivos.conteudo[t.estado().Arquivo];
-    t.roteiro.depoisDoRoteiro = 0.0f;
+    t.roteiro.depoisDoRoteiro = menorMasUm;
     t.motor.limiteDeTentativas = 1000;
     t.motor.cmdSorteio_Click();
 

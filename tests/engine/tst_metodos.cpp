@@ -57,36 +57,39 @@ TEST_F(Metodos, TresMultiplicaPeloGiroAscendente) {
     EXPECT_EQ(t.controles.txtX_.valor, QStringLiteral("94"));
 }
 
-TEST_F(Metodos, QuatroUsaAParteFracionariaDaSoma) {
+// Ways 4 to 7 read random values of their own (with the phase, the hundredths, a count) as
+// they always have; the candidate comes from the next value, 0.255 here: floor(25.5) + 1.
+TEST_F(Metodos, QuatroLeDuasVezesComAFaseEOCandidatoVemDepois) {
     t.estado().FaseCor = 1;
-    Roteiro(t).tentativa(4, {0.75f, 0.5f}); // frac(1.25) * 100 = 25
+    Roteiro(t).tentativa(4, {0.75f, 0.5f, 0.255f});
     sortear(100);
     EXPECT_EQ(t.controles.txtX_.valor, QStringLiteral("26"));
+    EXPECT_TRUE(t.roteiro.valores.empty());
 }
 
-TEST_F(Metodos, QuatroComFaseZeroDobraOUltimoValor) {
-    // With FaseCor 0 both calls repeat the value returned last: p = 3.4 / 1000 of the
-    // attempt's mixing, so the candidate is floor(frac(2 * 0.0034) * 10000) + 1.
-    Roteiro(t).tentativa(4);
+TEST_F(Metodos, QuatroComFaseZeroNaoReusaOValorQueEscolheuOMetodo) {
+    // With FaseCor 0 both reads repeat the value that mixed the selector; the candidate is
+    // the next value all the same, never that one again.
+    Roteiro(t).tentativa(4, {0.50005f});
     sortear(10000);
-    EXPECT_EQ(t.controles.txtX_.valor, QStringLiteral("69"));
-    EXPECT_EQ(t.controles.lista.itens, QStringList{QStringLiteral("00069")});
+    EXPECT_EQ(t.controles.txtX_.valor, QStringLiteral("5001"));
+    EXPECT_EQ(t.controles.lista.itens, QStringList{QStringLiteral("05001")});
 }
 
 TEST_F(Metodos, CincoTomaOsCentesimosDoRelogio) {
     t.relogio.segundos = 1000.25f; // hundredths 100025: the argument is 25, a fresh value
     t.aceitarParticipantes(160);
     t.estado().Giro1 = 8; // 1000.25 * 8 = 8002, which leaves 1 mod 9
-    Roteiro(t).tentativa(5, {0.3125f});
+    Roteiro(t).tentativa(5, {0.3125f, 0.255f});
     t.motor.cmdSorteio_Click();
-    EXPECT_EQ(t.controles.txtX_.valor, QStringLiteral("51"));
+    EXPECT_EQ(t.controles.txtX_.valor, QStringLiteral("41"));
 }
 
-TEST_F(Metodos, SeisFazTresLeiturasDoRelogioESomaTresValores) {
+TEST_F(Metodos, SeisFazTresLeiturasDoRelogio) {
     t.relogio.segundos = 1000.25f;
     t.aceitarParticipantes(100);
     t.estado().Giro1 = 8;
-    Roteiro(t).tentativa(6, {0.5f, 0.25f, 0.5f}); // frac(1.25) * 100 = 25
+    Roteiro(t).tentativa(6, {0.5f, 0.25f, 0.5f, 0.255f});
     const int leiturasAntes = t.relogio.leituras;
     t.motor.cmdSorteio_Click();
     EXPECT_EQ(t.controles.txtX_.valor, QStringLiteral("26"));
@@ -100,7 +103,7 @@ TEST_F(Metodos, SeteUsaUmaContagemComoArgumentoEFalhaSemCaixaOuSemContagem) {
     Roteiro(t)
         .tentativa(7, {0.95f})         // box round(9.55) = 10 does not exist: no candidate
         .tentativa(7, {0.3f})          // box 4 is empty: not a number, no candidate
-        .tentativa(7, {0.1f, 0.25f});  // box 2 holds 3: the next value, 0.25 * 100 = 25
+        .tentativa(7, {0.1f, 0.25f, 0.255f}); // box 2 holds 3: reads 0.25, then the candidate
     t.motor.cmdSorteio_Click();
     EXPECT_EQ(t.controles.txtX_.valor, QStringLiteral("26"));
     EXPECT_EQ(estat(7), QStringLiteral("3"));

@@ -14,6 +14,8 @@
 #include <QSet>
 #include <QStringList>
 
+#include <cmath>
+
 #include <deque>
 #include <functional>
 #include <optional>
@@ -40,8 +42,10 @@ struct RelogioFixo : platform::Relogio {
     int leiturasDeData = 0;
 };
 
-// Gives the values a test scripts, in order, and notes every reseed. Past the script it
-// goes on with real random values, so that a draw always comes to an end.
+// Gives the values a test scripts, in order, and notes every reseed. A word is the scripted
+// value u as the 32 bits of u * 2^32, so that a candidate from 1..M is floor(u * M) + 1 unless
+// u sits on one of the few values drawn again. Past the script it goes on with real random
+// values, so that a draw always comes to an end.
 struct GeradorRoteirizado : Gerador {
     void misturar(double s) override {
         misturas.push_back(s);
@@ -66,6 +70,11 @@ struct GeradorRoteirizado : Gerador {
         const float v = valores.front();
         valores.pop_front();
         return v;
+    }
+    uint32_t palavra() override {
+        if (valores.empty() && !depoisDoRoteiro)
+            return real.palavra();
+        return static_cast<uint32_t>(std::ldexp(double(proximo()), 32));
     }
     std::deque<float> valores;
     std::optional<float> depoisDoRoteiro; // past the script: this value for ever, if given
