@@ -10,7 +10,8 @@ packages=(
   clang libclang-rt-dev
   xvfb xauth x11-apps x11-utils xdotool imagemagick openbox wmctrl xclip
   dpkg-dev desktop-file-utils lintian appstream
-  fonts-liberation
+  poppler-utils
+  fonts-liberation fonts-liberation2
   xdg-utils
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build
   wine64 wine nsis
