@@ -39,19 +39,21 @@ void GeradorPcg::fixar(double semente) {
 
 float GeradorPcg::proximo() {
     constexpr float twoToMinus24 = 1.0f / 16777216.0f;
-    return static_cast<float>(palavra() >> 8) * twoToMinus24;
+    return static_cast<float>(proximos32Bits() >> 8) * twoToMinus24;
 }
 
 // pcg32_srandom_r of the reference implementation.
 void GeradorPcg::semearPcg(uint64_t semente, uint64_t sequencia) {
     estado_ = 0;
     incremento_ = (sequencia << 1u) | 1u;
-    palavra();
+    proximos32Bits();
     estado_ += semente;
-    palavra();
+    proximos32Bits();
 }
 
-uint32_t GeradorPcg::palavra() {
+uint32_t GeradorPcg::palavra() { return proximos32Bits(); }
+
+uint32_t GeradorPcg::proximos32Bits() {
     const uint64_t anterior = estado_;
     estado_ = anterior * pcgMultiplier + incremento_;
     const auto xorshifted = static_cast<uint32_t>(((anterior >> 18u) ^ anterior) >> 27u);

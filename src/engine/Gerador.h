@@ -44,6 +44,7 @@ public:
 
 private:
     void semearPcg(uint64_t semente, uint64_t sequencia);
+    uint32_t proximos32Bits();
 
     uint64_t estado_ = 0;
     uint64_t incremento_ = 0;

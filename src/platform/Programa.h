@@ -15,6 +15,9 @@ struct Programa {
     // The user's own folder for the program's data, not made here: Rodaleque in the
     // platform's per-user application data ($XDG_DATA_HOME, %LOCALAPPDATA%).
     static QString pastaDeDados();
+    // The user's own folder for the program's settings, not made here: rodaleque in
+    // $XDG_CONFIG_HOME; on Windows the data folder, where Windows programs keep both.
+    static QString pastaDeConfiguracao();
 };
 
 // The folder that receives the results files, asked again at every series set-up.

@@ -19,15 +19,17 @@ TEST(Programa, FolderIsWhereThisExecutableLivesWrittenTheWayThePlatformWritesIt)
         << pasta.toStdString();
 }
 
-TEST(Programa, DataFolderIsRodalequeInTheUsersOwnApplicationData) {
-    const QString dados = Programa::pastaDeDados();
-    EXPECT_TRUE(QDir::isAbsolutePath(dados)) << dados.toStdString();
-    EXPECT_EQ(QDir::toNativeSeparators(dados), dados);
-    // The same per-user folder that Qt finds on each platform, by its own means.
-    const QFileInfo pasta(dados);
-    EXPECT_EQ(QDir::toNativeSeparators(pasta.path()),
-              QDir::toNativeSeparators(
-                  QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)));
-    EXPECT_EQ(pasta.fileName().compare(QStringLiteral("rodaleque"), Qt::CaseInsensitive), 0)
-        << dados.toStdString();
+TEST(Programa, DataAndSettingsFoldersAreRodalequeInTheUsersOwnFolders) {
+    for (const auto& [dados, deQt] :
+         {std::pair{Programa::pastaDeDados(), QStandardPaths::GenericDataLocation},
+          std::pair{Programa::pastaDeConfiguracao(), QStandardPaths::GenericConfigLocation}}) {
+        EXPECT_TRUE(QDir::isAbsolutePath(dados)) << dados.toStdString();
+        EXPECT_EQ(QDir::toNativeSeparators(dados), dados);
+        // The same per-user folder that Qt finds on each platform, by its own means.
+        const QFileInfo pasta(dados);
+        EXPECT_EQ(QDir::toNativeSeparators(pasta.path()),
+                  QDir::toNativeSeparators(QStandardPaths::writableLocation(deQt)));
+        EXPECT_EQ(pasta.fileName().compare(QStringLiteral("rodaleque"), Qt::CaseInsensitive), 0)
+            << dados.toStdString();
+    }
 }

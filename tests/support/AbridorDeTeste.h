@@ -11,7 +11,13 @@ struct AbridorDeTeste : platform::AbridorDeArquivos {
         abertos.append(caminho);
         return true;
     }
+    bool abrirDocumento(const QString& caminho) override {
+        documentos.append(caminho);
+        return abreDocumentos;
+    }
     QStringList abertos;
+    QStringList documentos;
+    bool abreDocumentos = true;
 };
 
 } // namespace rodaleque::teste

@@ -11,4 +11,7 @@ bool AbridorDoSistema::abrir(const QString& caminho) {
     return QProcess::startDetached(QStringLiteral("xdg-open"), QStringList{caminho});
 }
 
+// The desktop's opener picks the viewer by the file's kind as it picks the editor.
+bool AbridorDoSistema::abrirDocumento(const QString& caminho) { return abrir(caminho); }
+
 } // namespace rodaleque::platform

@@ -26,12 +26,21 @@ QString Programa::separador() {
     return QStringLiteral("/");
 }
 
-QString Programa::pastaDeDados() {
-    // As the XDG base directories ask: a relative XDG_DATA_HOME is ignored.
-    const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
-    const QString dados =
-        QDir::isAbsolutePath(xdg) ? xdg : QDir::homePath() + QStringLiteral("/.local/share");
-    return QDir::cleanPath(dados + QStringLiteral("/rodaleque"));
+namespace {
+
+// A base directory of the XDG specification: a relative value of its variable is ignored.
+QString pastaXdg(const char* variavel, const QString& padrao) {
+    const QString xdg = qEnvironmentVariable(variavel);
+    const QString base = QDir::isAbsolutePath(xdg) ? xdg : QDir::homePath() + padrao;
+    return QDir::cleanPath(base + QStringLiteral("/rodaleque"));
+}
+
+} // namespace
+
+QString Programa::pastaDeDados() { return pastaXdg("XDG_DATA_HOME", QStringLiteral("/.local/share")); }
+
+QString Programa::pastaDeConfiguracao() {
+    return pastaXdg("XDG_CONFIG_HOME", QStringLiteral("/.config"));
 }
 
 QString PastaDeResultadosDoSistema::pasta() {

@@ -2,6 +2,8 @@
 
 #include "platform/windows/ApiWindows.h"
 
+#include <shellapi.h>
+
 #include <string>
 
 namespace rodaleque::platform {
@@ -53,6 +55,14 @@ bool AbridorDoSistema::abrir(const QString& caminho) {
     CloseHandle(processo.hThread);
     CloseHandle(processo.hProcess);
     return true;
+}
+
+bool AbridorDoSistema::abrirDocumento(const QString& caminho) {
+    // The shell's "open" verb starts whatever the user chose for the file's kind. Values above
+    // 32 mean it did.
+    const HINSTANCE resultado = ShellExecuteW(nullptr, L"open", caminho.toStdWString().c_str(),
+                                              nullptr, nullptr, SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(resultado) > 32;
 }
 
 } // namespace rodaleque::platform

@@ -87,6 +87,8 @@ QString Programa::pastaDeDados() {
                   QStringLiteral("Rodaleque"));
 }
 
+QString Programa::pastaDeConfiguracao() { return pastaDeDados(); }
+
 QString PastaDeResultadosDoSistema::pasta() {
     // A folder that is there but cannot be written (an installed program, under Program Files)
     // sends the files to the documents.
