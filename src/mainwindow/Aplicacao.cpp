@@ -11,6 +11,7 @@
 #include <platform/Janelas.h>
 #include <platform/Programa.h>
 #include <platform/Relogio.h>
+#include <platform/SistemaDeJanelas.h>
 #include <platform/gui/DialogosQt.h>
 
 #include <QApplication>
@@ -19,7 +20,11 @@
 namespace rodaleque::janela {
 
 int executar(int argc, char** argv, const std::function<void(frm1&)>& aoMostrar) {
+    // Where no window system can be opened, the person is told so and the program ends.
+    if (!platform::SistemaDeJanelas::escolher())
+        return 1;
     QApplication app(argc, argv);
+    platform::SistemaDeJanelas::aberto();
     QApplication::setApplicationName(produto::nome());
     QApplication::setApplicationVersion(produto::versao());
     // One look on every desktop, which honours the colours the buttons are given.

@@ -48,6 +48,11 @@ void frm1::Form_Resize() {
     // by the window manager, which a move now would make give up the maximise, or by nobody.
     if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))
         return;
+    // Restored, the window has its maximised size until the window manager's resize arrives:
+    // a move now would ask for that size at the new place, and the window manager, busy, may
+    // grant it after its own restore. The resize places the window when it comes.
+    if (isVisible() && size() != tamanhoConstruido())
+        return;
     // Not maximised, the window has its built size, even while the window manager has not
     // yet sent it: the outer size is that and the frame around it.
     const QMargins moldura = janelas_.moldura(*this);

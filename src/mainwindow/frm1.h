@@ -32,6 +32,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <set>
 
 namespace rodaleque::janela {
 
@@ -132,7 +133,9 @@ private:
 
     void maximizar();
     void moverPainel(double left, double top);
-    void trazerParaFrente(const QString& titulo);
+    void trazerParaFrente(const QString& titulo, const QByteArray& ficha);
+    // Tells the person, the first time only, that the window system does not allow this.
+    void avisarSeNaoPode(platform::Janelas::Poder poder);
     void aoFimDaSessao(QSessionManager& sessao);
     void aoTimer1();
 
@@ -190,6 +193,7 @@ private:
     platform::Dialogos& dialogos_;
     platform::Janelas& janelas_;
     platform::InstanciaUnica& instancia_;
+    std::set<platform::Janelas::Poder> avisados_;
     Aleatorio aleatorio_;
     ArquivoResultados arquivo_;
     SerieEmAndamento emAndamento_;

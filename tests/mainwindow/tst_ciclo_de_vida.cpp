@@ -27,6 +27,8 @@ private Q_SLOTS:
     void inicioComoEntregue();
     void segundaCopiaChamaAPrimeiraESaiSemSerie();
     void chamadaDeOutraCopiaSoRestauraComOMesmoTitulo();
+    void avisaUmaVezDoQueOSistemaDeJanelasNaoFaz_data();
+    void avisaUmaVezDoQueOSistemaDeJanelasNaoFaz();
     void fecharSoPerguntaDepoisDeUmSorteio();
     void sempreVisivelPeloSistemaDeJanelas();
     void animarDuasVezesVoltaAoQueEra();
@@ -105,11 +107,43 @@ void tst_ciclo_de_vida::chamadaDeOutraCopiaSoRestauraComOMesmoTitulo() {
     JanelaDeTeste t;
     QVERIFY(t.abrir());
     QVERIFY(t.janela->isMaximized());
-    t.instancia.aoSerChamada_(QStringLiteral(" Rodaleque - 2.0.0"));
+    t.instancia.aoSerChamada_(QStringLiteral(" Rodaleque - 2.0.0"), "id-1");
     QVERIFY(t.janela->isMaximized());
-    t.instancia.aoSerChamada_(legenda);
+    t.instancia.aoSerChamada_(legenda, "id-2");
     QTRY_VERIFY(!t.janela->isMaximized());
     QVERIFY(t.janela->isVisible());
+    QCOMPARE(t.janelas.trazidas, QByteArrayList{"id-2"});
+}
+
+// Where the window system will not do it, the person is told once, not at every attempt; a
+// launcher's token may still bring the window forward, and then nothing is said.
+void tst_ciclo_de_vida::avisaUmaVezDoQueOSistemaDeJanelasNaoFaz_data() {
+    QTest::addColumn<bool>("podeTudo");
+    QTest::addColumn<QByteArray>("ficha");
+    QTest::addColumn<int>("avisos");
+    QTest::newRow("X11") << true << QByteArray() << 0;
+    QTest::newRow("Wayland") << false << QByteArray() << 2;
+    QTest::newRow("Wayland, with a launcher's token") << false << QByteArray("token") << 1;
+}
+
+void tst_ciclo_de_vida::avisaUmaVezDoQueOSistemaDeJanelasNaoFaz() {
+    QFETCH(bool, podeTudo);
+    QFETCH(QByteArray, ficha);
+    QFETCH(int, avisos);
+    JanelaDeTeste t;
+    if (!podeTudo)
+        t.janelas.negados = {platform::Janelas::Poder::FicarAcima,
+                             platform::Janelas::Poder::VirParaFrente};
+    QVERIFY(t.abrir());
+    auto* chk1 = t.controle<QCheckBox>("chk1");
+    for (int vez = 0; vez < 2; ++vez) {
+        chk1->click();
+        chk1->click();
+        t.instancia.aoSerChamada_(legenda, ficha);
+    }
+    QCOMPARE(t.dialogos.mensagens.size(), avisos);
+    QCOMPARE(t.janelas.chamadasAcima, (std::vector<bool>{true, false, true, false}));
+    QCOMPARE(t.janelas.trazidas.size(), 2);
 }
 
 void tst_ciclo_de_vida::fecharSoPerguntaDepoisDeUmSorteio() {
@@ -227,7 +261,10 @@ void tst_ciclo_de_vida::painelSegueOEstadoDaJanela() {
     t.janela->showNormal();
     QTRY_COMPARE(t.janela->posicaoDoPainel(), QPointF(30, 30));
     const QRect area = t.janela->screen()->geometry();
-    QVERIFY(!t.janelas.cantos.empty());
+    // Placed once the restore has brought the window back to its size, not at the maximised
+    // size it had a moment before.
+    QTRY_VERIFY(!t.janelas.cantos.empty());
+    QCOMPARE(t.janela->size(), QSize(719, 480));
     QCOMPARE(t.janelas.cantos.back(),
              area.topLeft() + QPoint(int(std::lround((area.width() - 725) / 2.0)),
                                      int(std::lround((area.height() - 505) / 2.0))));

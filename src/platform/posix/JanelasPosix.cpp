@@ -1,4 +1,5 @@
 #include "platform/Janelas.h"
+#include "platform/SistemaDeJanelas.h"
 #include "platform/posix/GerenciadorDeJanelasX11.h"
 
 #include <QEvent>
@@ -60,6 +61,8 @@ private:
 
 } // namespace
 
+bool JanelasDoSistema::pode(Poder) { return !SistemaDeJanelas::waylandNativo(); }
+
 void JanelasDoSistema::SetWindowPos(QWidget& janela, bool acimaDeTodas) {
     // On the native window, not the widget: QWidget::setWindowFlags would hide the window and
     // make it anew, while the window's own flag only asks the window manager for the state.
@@ -92,6 +95,18 @@ void JanelasDoSistema::moverJanela(QWidget& janela, QPoint canto, QMargins moldu
 
 void JanelasDoSistema::foraDaBarraDeTarefas(QWidget& janela) {
     x11::semBotaoNaBarraDeTarefas(janela);
+}
+
+void JanelasDoSistema::trazerParaFrente(QWidget& janela, const QByteArray& ficha) {
+    janela.raise();
+    if (!SistemaDeJanelas::waylandNativo()) {
+        x11::ativar(janela, ficha);
+        return;
+    }
+    // Qt's Wayland client hands the compositor the token it finds here.
+    if (!ficha.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", ficha);
+    janela.activateWindow();
 }
 
 void JanelasDoSistema::Sleep(int milissegundos) {
