@@ -132,6 +132,7 @@ private:
     void processarEventosPendentes() override;
 
     void maximizar();
+    void maximizacaoNaoVeio();
     void moverPainel(double left, double top);
     void trazerParaFrente(const QString& titulo, const QByteArray& ficha);
     // Tells the person, the first time only, that the window system does not allow this.
@@ -185,6 +186,8 @@ private:
     QTimer quadros_;
     // How long a maximise may wait for its size before the window is laid out as it is.
     QTimer esperaPeloMaximizado_;
+    // Asked to be maximised, and not seen so yet.
+    bool maximizacaoPendente_ = false;
 
     std::optional<RotuloDaJanela> lblNAdaptado_, lblSnumAdaptado_, lblPosAdaptado_;
     std::optional<BotaoDaJanela> cmdSorteioAdaptado_, cmdXAdaptado_;

@@ -35,6 +35,7 @@ private Q_SLOTS:
     void chacoalharMoveOPainelERenovaOsContadores();
     void reconstruirColunasNaoDeixaOutroEventoEntrar();
     void painelSegueOEstadoDaJanela();
+    void naoMoveAJanelaAntesDeVelaMaximizada();
     void serieInterrompidaContinuaNaPartida();
 };
 
@@ -272,6 +273,19 @@ void tst_ciclo_de_vida::painelSegueOEstadoDaJanela() {
     t.janela->showMaximized();
     QTRY_COMPARE(t.janela->posicaoDoPainel(), maximizado);
     QVERIFY(timer(t, "Timer1")->isActive()); // maximising switches the rain on again
+}
+
+// Mutter maps a window asked to be maximised in the normal state, and maximises it after: a
+// move meanwhile would make it give the maximise up. Only when no maximise comes is the
+// window placed as it is.
+void tst_ciclo_de_vida::naoMoveAJanelaAntesDeVelaMaximizada() {
+    JanelaDeTeste t;
+    QVERIFY(t.janela->Form_Load());
+    t.janela->setWindowState(Qt::WindowNoState);
+    t.janela->show();
+    QTest::qWait(500);
+    QVERIFY(t.janelas.cantos.empty());
+    QTRY_VERIFY_WITH_TIMEOUT(!t.janelas.cantos.empty(), 3000);
 }
 
 QTEST_MAIN(tst_ciclo_de_vida)
