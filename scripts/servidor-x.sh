@@ -6,6 +6,8 @@
 #                                       servidor_x_pasta; the window manager is openbox,
 #                                       GNOME's Mutter or KDE's KWin (each on a D-Bus session
 #                                       of its own), or none (a kiosk session)
+#   iniciar_na_sessao_gnome             the same inside scripts/sessao-gnome.sh, whose
+#                                       session's displays it keeps
 #   parar_servidor_x                    runs on exit too: stops everything started here
 servidor_x_pids=()
 servidor_x_pasta=""
@@ -17,6 +19,13 @@ parar_servidor_x() {
   servidor_x_pids=()
   [ -n "$servidor_x_pasta" ] && rm -rf "$servidor_x_pasta"
   servidor_x_pasta=""
+}
+
+iniciar_na_sessao_gnome() {
+  servidor_x_pasta=$(mktemp -d -p "$SESSAO_GNOME_PASTA")
+  trap parar_servidor_x EXIT
+  export XDG_DATA_HOME="$servidor_x_pasta/dados"
+  unset QT_QPA_PLATFORM
 }
 
 iniciar_servidor_x() {

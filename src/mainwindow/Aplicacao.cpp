@@ -32,12 +32,12 @@ int executar(int argc, char** argv, const std::function<void(frm1&)>& aoMostrar)
 
     platform::RelogioDoSistema relogio;
     platform::ArquivosDoSistema arquivos;
-    platform::DialogosQt dialogos(nullptr, produto::nome());
+    platform::JanelasDoSistema janelas;
+    platform::DialogosQt dialogos(nullptr, produto::nome(), &janelas);
     platform::AbridorDoSistema abridor;
     GeradorPcg gerador;
     platform::EntropiaDoSistema entropia;
     platform::PastaDeResultadosDoSistema pastaDeResultados;
-    platform::JanelasDoSistema janelas;
     const std::unique_ptr<platform::InstanciaUnica> instancia =
         platform::criarInstanciaUnica(produto::nome());
     frm1 janela({relogio, arquivos, dialogos, abridor, gerador, entropia, pastaDeResultados,

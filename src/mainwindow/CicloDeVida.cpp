@@ -21,6 +21,10 @@ QString aviso(platform::Janelas::Poder poder) {
         return QString::fromUtf8("Neste sistema de janelas (Wayland) o Rodaleque não pode se "
                                  "manter acima das outras janelas: \"Sempre Visível\" não tem "
                                  "efeito aqui.");
+    case platform::Janelas::Poder::FicarAcimaMaximizada:
+        return QString::fromUtf8("Neste ambiente (GNOME) uma janela maximizada não fica acima "
+                                 "das outras: \"Sempre Visível\" vale enquanto a janela não "
+                                 "estiver maximizada.");
     case platform::Janelas::Poder::VirParaFrente:
         return QString::fromUtf8("O Rodaleque já está aberto, mas neste sistema de janelas "
                                  "(Wayland) não pode vir para a frente sozinho: escolha a "
@@ -121,8 +125,11 @@ void frm1::aoFimDaSessao(QSessionManager& sessao) {
 
 void frm1::chk1_Click() {
     janelas_.SetWindowPos(*this, chk1_->isChecked());
-    if (chk1_->isChecked())
-        avisarSeNaoPode(platform::Janelas::Poder::FicarAcima);
+    if (!chk1_->isChecked())
+        return;
+    avisarSeNaoPode(platform::Janelas::Poder::FicarAcima);
+    if (janelas_.pode(platform::Janelas::Poder::FicarAcima) && isMaximized())
+        avisarSeNaoPode(platform::Janelas::Poder::FicarAcimaMaximizada);
 }
 
 void frm1::cmdAnimar_Click() {

@@ -13,8 +13,9 @@ namespace rodaleque::platform {
 class Janelas {
 public:
     // What a window may be made to do. A native Wayland client can do none of it: the
-    // compositor alone stacks, activates and places windows.
-    enum class Poder { FicarAcima, VirParaFrente };
+    // compositor alone stacks, activates and places windows. Mutter (GNOME) keeps no
+    // maximised window above the others.
+    enum class Poder { FicarAcima, FicarAcimaMaximizada, VirParaFrente };
 
     virtual ~Janelas() = default;
 

@@ -119,22 +119,25 @@ void tst_ciclo_de_vida::chamadaDeOutraCopiaSoRestauraComOMesmoTitulo() {
 // Where the window system will not do it, the person is told once, not at every attempt; a
 // launcher's token may still bring the window forward, and then nothing is said.
 void tst_ciclo_de_vida::avisaUmaVezDoQueOSistemaDeJanelasNaoFaz_data() {
-    QTest::addColumn<bool>("podeTudo");
+    using Poder = platform::Janelas::Poder;
+    QTest::addColumn<QList<Poder>>("negados");
     QTest::addColumn<QByteArray>("ficha");
     QTest::addColumn<int>("avisos");
-    QTest::newRow("X11") << true << QByteArray() << 0;
-    QTest::newRow("Wayland") << false << QByteArray() << 2;
-    QTest::newRow("Wayland, with a launcher's token") << false << QByteArray("token") << 1;
+    QTest::newRow("X11") << QList<Poder>{} << QByteArray() << 0;
+    QTest::newRow("Mutter, maximised") << QList<Poder>{Poder::FicarAcimaMaximizada}
+                                       << QByteArray() << 1;
+    const QList<Poder> wayland{Poder::FicarAcima, Poder::FicarAcimaMaximizada,
+                               Poder::VirParaFrente};
+    QTest::newRow("Wayland") << wayland << QByteArray() << 2;
+    QTest::newRow("Wayland, with a launcher's token") << wayland << QByteArray("token") << 1;
 }
 
 void tst_ciclo_de_vida::avisaUmaVezDoQueOSistemaDeJanelasNaoFaz() {
-    QFETCH(bool, podeTudo);
+    QFETCH(QList<platform::Janelas::Poder>, negados);
     QFETCH(QByteArray, ficha);
     QFETCH(int, avisos);
     JanelaDeTeste t;
-    if (!podeTudo)
-        t.janelas.negados = {platform::Janelas::Poder::FicarAcima,
-                             platform::Janelas::Poder::VirParaFrente};
+    t.janelas.negados = negados;
     QVERIFY(t.abrir());
     auto* chk1 = t.controle<QCheckBox>("chk1");
     for (int vez = 0; vez < 2; ++vez) {

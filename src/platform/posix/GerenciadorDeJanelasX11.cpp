@@ -175,6 +175,26 @@ std::optional<QMargins> molduraAntesDeMostrar(const QWidget& janela) {
     return std::nullopt;
 }
 
+QByteArray nomeDoGerenciador() {
+    xcb_connection_t* c = conexao();
+    if (c == nullptr)
+        return {};
+    const xcb_window_t raiz = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const std::vector<uint32_t> verificacao =
+        propriedade(c, raiz, atomo(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
+    if (verificacao.size() != 1)
+        return {};
+    const Resposta<xcb_get_property_reply_t> r(xcb_get_property_reply(
+        c,
+        xcb_get_property(c, 0, verificacao[0], atomo(c, "_NET_WM_NAME"),
+                         atomo(c, "UTF8_STRING"), 0, 64),
+        nullptr));
+    if (r == nullptr || r->format != 8)
+        return {};
+    return {static_cast<const char*>(xcb_get_property_value(r.get())),
+            xcb_get_property_value_length(r.get())};
+}
+
 void ativar(const QWidget& janela, const QByteArray& idDeInicio) {
     xcb_connection_t* c = conexao();
     if (c == nullptr)

@@ -20,6 +20,10 @@ void semBotaoNaBarraDeTarefas(const QWidget& janela);
 // before it is (_NET_REQUEST_FRAME_EXTENTS); nothing if no window manager answers in time.
 std::optional<QMargins> molduraAntesDeMostrar(const QWidget& janela);
 
+// The window manager's name, as it announces itself (_NET_SUPPORTING_WM_CHECK); empty without
+// one, or off X11.
+QByteArray nomeDoGerenciador();
+
 // Activates the window as a program may under focus-stealing prevention: with a timestamp
 // fresh from the X server (_NET_ACTIVE_WINDOW), so that no click since counts as newer. With
 // the startup id of a launch that this window answers, the window takes it
