@@ -63,6 +63,14 @@ sessao)
       --object-path /org/gnome/Mutter/DisplayConfig >/dev/null 2>&1 && break
     sleep 0.1
   done
+  # GNOME Shell starts in the overview, which keeps the keyboard; a login session leaves it.
+  gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell \
+    --method org.freedesktop.DBus.Properties.Set org.gnome.Shell OverviewActive '<false>' >/dev/null 2>&1 || true
+  set +e
   "$@"
+  status=$?
+  trap - EXIT
+  parar
+  exit "$status"
   ;;
 esac
