@@ -1,10 +1,13 @@
 # Sourced by the scripts and end-to-end tests that drive the real program: an X server and a
 # window manager of their own, and a private runtime folder, so that nothing collides with
 # another test, a desktop session or a copy of the program the user runs.
-#   iniciar_servidor_x [WIDTHxHEIGHT] [sem-gerenciador]
+#   iniciar_servidor_x [WIDTHxHEIGHT] [openbox|mutter|kwin|sem-gerenciador]
 #                                       sets DISPLAY, XDG_RUNTIME_DIR, XDG_DATA_HOME,
-#                                       servidor_x_pasta; with
-#                                       sem-gerenciador, no window manager (a kiosk session)
+#                                       servidor_x_pasta; the window manager is openbox,
+#                                       GNOME's Mutter or KDE's KWin (each on a D-Bus session
+#                                       of its own), or none (a kiosk session)
+#   iniciar_na_sessao_gnome             the same inside scripts/sessao-gnome.sh, whose
+#                                       session's displays it keeps
 #   parar_servidor_x                    runs on exit too: stops everything started here
 servidor_x_pids=()
 servidor_x_pasta=""
@@ -16,6 +19,13 @@ parar_servidor_x() {
   servidor_x_pids=()
   [ -n "$servidor_x_pasta" ] && rm -rf "$servidor_x_pasta"
   servidor_x_pasta=""
+}
+
+iniciar_na_sessao_gnome() {
+  servidor_x_pasta=$(mktemp -d -p "$SESSAO_GNOME_PASTA")
+  trap parar_servidor_x EXIT
+  export XDG_DATA_HOME="$servidor_x_pasta/dados"
+  unset QT_QPA_PLATFORM
 }
 
 iniciar_servidor_x() {
@@ -35,13 +45,18 @@ iniciar_servidor_x() {
   # The program's own data (the record of a running series) stays here too.
   export XDG_DATA_HOME="$servidor_x_pasta/dados"
   unset QT_QPA_PLATFORM
-  [ "$gerenciador" = sem-gerenciador ] && return 0
-  openbox --sm-disable >"$servidor_x_pasta/openbox.log" 2>&1 &
+  case "$gerenciador" in
+  sem-gerenciador) return 0 ;;
+  openbox) openbox --sm-disable >"$servidor_x_pasta/$gerenciador.log" 2>&1 & ;;
+  # Both look for their settings and services on the session bus.
+  mutter) dbus-run-session -- mutter --x11 --replace >"$servidor_x_pasta/$gerenciador.log" 2>&1 & ;;
+  kwin) dbus-run-session -- kwin_x11 --replace >"$servidor_x_pasta/$gerenciador.log" 2>&1 & ;;
+  esac
   servidor_x_pids+=($!)
   # The window manager is ready once it has announced itself on the root window.
   for _ in $(seq 200); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
     sleep 0.05
   done
-  echo "openbox did not start"; cat "$servidor_x_pasta/openbox.log"; return 1
+  echo "$gerenciador did not start"; cat "$servidor_x_pasta/$gerenciador.log"; return 1
 }

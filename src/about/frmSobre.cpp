@@ -1,11 +1,11 @@
 #include "frmSobre.h"
 
 #include <engine/Produto.h>
+#include <platform/gui/Centrar.h>
 #include <widgets/Geometria.h>
 
 #include <QCloseEvent>
 #include <QScreen>
-#include <QStyle>
 
 namespace rodaleque::sobre {
 
@@ -34,17 +34,8 @@ void frmSobre::Form_Load() {
     lblVersao_->setText(QStringLiteral("Versão: ") + produto::versao());
     create(); // the window itself, which the calls below act on
     janelas_.foraDaBarraDeTarefas(*this);
-    centrarComAMoldura();
+    platform::centrarNaTela(janelas_, *this, *principal_.screen());
     janelas_.SetWindowPos(*this, true);
-}
-
-// The window as the screen shows it, frame and all, is what sits in the middle.
-void frmSobre::centrarComAMoldura() {
-    const QMargins moldura = janelas_.moldura(*this);
-    const QRect tela = principal_.screen()->geometry();
-    const QRect centrada =
-        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size().grownBy(moldura), tela);
-    janelas_.moverJanela(*this, centrada.topLeft(), moldura);
 }
 
 // Qt's modality kept the main window from all input without disabling it; what is left of

@@ -27,7 +27,6 @@ private:
     frmSobre(QWidget& principal, platform::Janelas& janelas);
 
     void Form_Load();
-    void centrarComAMoldura();
     void Form_Unload();
     void lblOk_Click() { Form_Unload(); }
     void lblOk_MouseDown();

@@ -11,6 +11,7 @@
 #include <platform/Janelas.h>
 #include <platform/Programa.h>
 #include <platform/Relogio.h>
+#include <platform/SistemaDeJanelas.h>
 #include <platform/gui/DialogosQt.h>
 
 #include <QApplication>
@@ -19,7 +20,11 @@
 namespace rodaleque::janela {
 
 int executar(int argc, char** argv, const std::function<void(frm1&)>& aoMostrar) {
+    // Where no window system can be opened, the person is told so and the program ends.
+    if (!platform::SistemaDeJanelas::escolher())
+        return 1;
     QApplication app(argc, argv);
+    platform::SistemaDeJanelas::aberto();
     QApplication::setApplicationName(produto::nome());
     QApplication::setApplicationVersion(produto::versao());
     // One look on every desktop, which honours the colours the buttons are given.
@@ -27,12 +32,12 @@ int executar(int argc, char** argv, const std::function<void(frm1&)>& aoMostrar)
 
     platform::RelogioDoSistema relogio;
     platform::ArquivosDoSistema arquivos;
-    platform::DialogosQt dialogos(nullptr, produto::nome());
+    platform::JanelasDoSistema janelas;
+    platform::DialogosQt dialogos(nullptr, produto::nome(), &janelas);
     platform::AbridorDoSistema abridor;
     GeradorPcg gerador;
     platform::EntropiaDoSistema entropia;
     platform::PastaDeResultadosDoSistema pastaDeResultados;
-    platform::JanelasDoSistema janelas;
     const std::unique_ptr<platform::InstanciaUnica> instancia =
         platform::criarInstanciaUnica(produto::nome());
     frm1 janela({relogio, arquivos, dialogos, abridor, gerador, entropia, pastaDeResultados,

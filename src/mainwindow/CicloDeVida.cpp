@@ -14,6 +14,25 @@ namespace {
 
 constexpr int intervaloDaChuvaEmMs = 20;
 
+// What the person is told, once, where the window system will not do what they asked.
+QString aviso(platform::Janelas::Poder poder) {
+    switch (poder) {
+    case platform::Janelas::Poder::FicarAcima:
+        return QString::fromUtf8("Neste sistema de janelas (Wayland) o Rodaleque não pode se "
+                                 "manter acima das outras janelas: \"Sempre Visível\" não tem "
+                                 "efeito aqui.");
+    case platform::Janelas::Poder::FicarAcimaMaximizada:
+        return QString::fromUtf8("Neste ambiente (GNOME) uma janela maximizada não fica acima "
+                                 "das outras: \"Sempre Visível\" vale enquanto a janela não "
+                                 "estiver maximizada.");
+    case platform::Janelas::Poder::VirParaFrente:
+        return QString::fromUtf8("O Rodaleque já está aberto, mas neste sistema de janelas "
+                                 "(Wayland) não pode vir para a frente sozinho: escolha a "
+                                 "janela dele na lista de janelas abertas.");
+    }
+    return {};
+}
+
 } // namespace
 
 bool frm1::Form_Load() {
@@ -35,17 +54,29 @@ bool frm1::Form_Load() {
     chuva_->aoMudar();
     // Only a window that is all set up comes to the front: not while the start-up still asks
     // whether to continue a series.
-    instancia_.aoSerChamada([this](const QString& titulo) { trazerParaFrente(titulo); });
+    instancia_.aoSerChamada([this](const QString& titulo, const QByteArray& ficha) {
+        trazerParaFrente(titulo, ficha);
+    });
     return true;
 }
 
 // Only the window a later copy searched for comes to the front, as a search by title would.
-void frm1::trazerParaFrente(const QString& titulo) {
+// Where the window system keeps a program from coming forward by itself, a launcher's token
+// may still let it.
+void frm1::trazerParaFrente(const QString& titulo, const QByteArray& ficha) {
     if (titulo != windowTitle())
         return;
     showNormal();
-    raise();
-    activateWindow();
+    janelas_.trazerParaFrente(*this, ficha);
+    if (ficha.isEmpty())
+        avisarSeNaoPode(platform::Janelas::Poder::VirParaFrente);
+}
+
+void frm1::avisarSeNaoPode(platform::Janelas::Poder poder) {
+    if (janelas_.pode(poder) || avisados_.count(poder) != 0)
+        return;
+    avisados_.insert(poder);
+    dialogos_.caixaDeMensagem(aviso(poder), platform::Dialogos::OkInformacao);
 }
 
 void frm1::Form_QueryUnload(int16_t& Cancel) {
@@ -92,7 +123,14 @@ void frm1::aoFimDaSessao(QSessionManager& sessao) {
     Form_Unload();
 }
 
-void frm1::chk1_Click() { janelas_.SetWindowPos(*this, chk1_->isChecked()); }
+void frm1::chk1_Click() {
+    janelas_.SetWindowPos(*this, chk1_->isChecked());
+    if (!chk1_->isChecked())
+        return;
+    avisarSeNaoPode(platform::Janelas::Poder::FicarAcima);
+    if (janelas_.pode(platform::Janelas::Poder::FicarAcima) && isMaximized())
+        avisarSeNaoPode(platform::Janelas::Poder::FicarAcimaMaximizada);
+}
 
 void frm1::cmdAnimar_Click() {
     Timer1_.isActive() ? Timer1_.stop() : Timer1_.start();

@@ -48,6 +48,16 @@ void frm1::Form_Resize() {
     // by the window manager, which a move now would make give up the maximise, or by nobody.
     if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))
         return;
+    // Mutter maps a window asked to be maximised in the normal state first, and maximises it
+    // only after placing it: a move in that moment makes it give the maximise up. Until the
+    // window is seen maximised, or the wait for it is over, it is not moved.
+    if (maximizacaoPendente_)
+        return;
+    // Restored, the window has its maximised size until the window manager's resize arrives:
+    // a move now would ask for that size at the new place, and the window manager, busy, may
+    // grant it after its own restore. The resize places the window when it comes.
+    if (isVisible() && size() != tamanhoConstruido())
+        return;
     // Not maximised, the window has its built size, even while the window manager has not
     // yet sent it: the outer size is that and the frame around it.
     const QMargins moldura = janelas_.moldura(*this);
@@ -65,11 +75,17 @@ void frm1::moverPainel(double left, double top) {
 }
 
 void frm1::maximizar() {
+    maximizacaoPendente_ = true;
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
 }
 
 // A maximise is laid out once its size has come too; if none comes (nobody maximises the
 // window), the window is laid out as it really is.
+void frm1::maximizacaoNaoVeio() {
+    maximizacaoPendente_ = false;
+    Form_Resize();
+}
+
 void frm1::changeEvent(QEvent* evento) {
     QWidget::changeEvent(evento);
     if (evento->type() != QEvent::WindowStateChange)
@@ -88,6 +104,8 @@ void frm1::resizeEvent(QResizeEvent* evento) {
     QWidget::resizeEvent(evento);
     chuva_->ajustar(rect(), pct1_->geometry());
     if (maximizada() || size() == tamanhoConstruido()) {
+        if (maximizada())
+            maximizacaoPendente_ = false;
         esperaPeloMaximizado_.stop();
         Form_Resize();
     }

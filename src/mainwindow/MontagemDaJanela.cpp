@@ -286,7 +286,7 @@ void frm1::montarTemporizadores() {
     quadros_.start();
     esperaPeloMaximizado_.setSingleShot(true);
     esperaPeloMaximizado_.setInterval(1000);
-    connect(&esperaPeloMaximizado_, &QTimer::timeout, this, &frm1::Form_Resize);
+    connect(&esperaPeloMaximizado_, &QTimer::timeout, this, &frm1::maximizacaoNaoVeio);
 }
 
 void frm1::definirOrdemDeTabulacao() {

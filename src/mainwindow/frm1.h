@@ -32,6 +32,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <set>
 
 namespace rodaleque::janela {
 
@@ -131,8 +132,11 @@ private:
     void processarEventosPendentes() override;
 
     void maximizar();
+    void maximizacaoNaoVeio();
     void moverPainel(double left, double top);
-    void trazerParaFrente(const QString& titulo);
+    void trazerParaFrente(const QString& titulo, const QByteArray& ficha);
+    // Tells the person, the first time only, that the window system does not allow this.
+    void avisarSeNaoPode(platform::Janelas::Poder poder);
     void aoFimDaSessao(QSessionManager& sessao);
     void aoTimer1();
 
@@ -182,6 +186,8 @@ private:
     QTimer quadros_;
     // How long a maximise may wait for its size before the window is laid out as it is.
     QTimer esperaPeloMaximizado_;
+    // Asked to be maximised, and not seen so yet.
+    bool maximizacaoPendente_ = false;
 
     std::optional<RotuloDaJanela> lblNAdaptado_, lblSnumAdaptado_, lblPosAdaptado_;
     std::optional<BotaoDaJanela> cmdSorteioAdaptado_, cmdXAdaptado_;
@@ -190,6 +196,7 @@ private:
     platform::Dialogos& dialogos_;
     platform::Janelas& janelas_;
     platform::InstanciaUnica& instancia_;
+    std::set<platform::Janelas::Poder> avisados_;
     Aleatorio aleatorio_;
     ArquivoResultados arquivo_;
     SerieEmAndamento emAndamento_;

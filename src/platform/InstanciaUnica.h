@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
@@ -8,10 +9,11 @@
 namespace rodaleque::platform {
 
 // One running copy of the program per user. The first copy holds a claim for as long as it
-// runs; a later copy sees it, hands the running copy its window title and ends.
+// runs; a later copy sees it, hands the running copy its window title and what its launcher
+// gave it to bring a window forward with, and ends.
 class InstanciaUnica {
 public:
-    using AoSerChamada = std::function<void(const QString& titulo)>;
+    using AoSerChamada = std::function<void(const QString& titulo, const QByteArray& ficha)>;
 
     virtual ~InstanciaUnica() = default;
 
@@ -25,7 +27,8 @@ public:
     virtual void chamarPrimeiraCopia(const QString& titulo) = 0;
 
     // In the copy that holds the claim: where the platform does not restore the window itself,
-    // `f` runs on the window thread with the title that a later copy looks for.
+    // `f` runs on the window thread with the title that a later copy looks for and the startup
+    // id or activation token that copy was started with (empty if none).
     virtual void aoSerChamada(AoSerChamada f) = 0;
 };
 

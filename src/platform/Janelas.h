@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QMargins>
 #include <QPoint>
 #include <QSize>
@@ -11,7 +12,14 @@ namespace rodaleque::platform {
 // What the program asks of the window system beyond its widgets. Tests answer with their own.
 class Janelas {
 public:
+    // What a window may be made to do. A native Wayland client can do none of it: the
+    // compositor alone stacks, activates and places windows. Mutter (GNOME) keeps no
+    // maximised window above the others.
+    enum class Poder { FicarAcima, FicarAcimaMaximizada, VirParaFrente };
+
     virtual ~Janelas() = default;
+
+    virtual bool pode(Poder poder) = 0;
 
     // SetWindowPos with topmost (or not topmost), keeping position and size: the window stays
     // above all others, or goes back to normal stacking, without being hidden or re-created.
@@ -34,17 +42,24 @@ public:
     // A window not shown yet gets no task bar button of its own when it is.
     virtual void foraDaBarraDeTarefas(QWidget& janela) = 0;
 
+    // Brings the window, restored already, to the front and activates it, as asked by a later
+    // copy that was given `ficha` by its launcher (a startup id, an activation token, or
+    // nothing). Desktops that keep a window from stealing the focus honour this request.
+    virtual void trazerParaFrente(QWidget& janela, const QByteArray& ficha) = 0;
+
     // Blocks the window thread for that many milliseconds; no event is handled meanwhile.
     virtual void Sleep(int milissegundos) = 0;
 };
 
 class JanelasDoSistema final : public Janelas {
 public:
+    bool pode(Poder poder) override;
     void SetWindowPos(QWidget& janela, bool acimaDeTodas) override;
     void BordaFixa(QWidget& janela, QSize tamanho) override;
     QMargins moldura(const QWidget& janela) override;
     void moverJanela(QWidget& janela, QPoint canto, QMargins moldura) override;
     void foraDaBarraDeTarefas(QWidget& janela) override;
+    void trazerParaFrente(QWidget& janela, const QByteArray& ficha) override;
     void Sleep(int milissegundos) override;
 };
 

@@ -1,15 +1,25 @@
 #!/usr/bin/env bash
 # The real program under an X server and window manager of its own, driven as a person would
-# with the keyboard and the window manager: one scenario per run.
-#   ciclo-de-vida.sh <program> <edge watcher> <scenario>
+# with the keyboard and the window manager: one scenario per run, on one desktop.
+#   ciclo-de-vida.sh <program> <edge watcher> <scenario> [openbox|mutter|kwin|gnome]
+# openbox, Mutter and KWin manage an Xvfb; gnome is GNOME Shell on Wayland, headless, where the
+# program runs through Xwayland as a launcher starts it.
 set -euo pipefail
 programa_original=$(readlink -f "$1")
 borda=$(readlink -f "$2")
 cenario=$3
+ambiente=${4:-openbox}
 cd "$(dirname "$0")/../.."
+if [ "$ambiente" = gnome ] && [ -z "${SESSAO_GNOME_PASTA:-}" ]; then
+  exec scripts/sessao-gnome.sh 1280x1024 -- "$0" "$programa_original" "$borda" "$cenario" gnome
+fi
 source scripts/servidor-x.sh
 source scripts/operador.sh
-if [ "$cenario" = sem-gerenciador ]; then iniciar_servidor_x 1280x1024 sem-gerenciador; else iniciar_servidor_x 1280x1024; fi
+case "$cenario/$ambiente" in
+sem-gerenciador/*) iniciar_servidor_x 1280x1024 sem-gerenciador ;;
+*/gnome) iniciar_na_sessao_gnome ;;
+*) iniciar_servidor_x 1280x1024 "$ambiente" ;;
+esac
 
 legenda=' Rodaleque - 1.0.98'
 falhas=0
@@ -23,10 +33,12 @@ cp "$programa_original" "$pasta/rodaleque"
 programa="$pasta/rodaleque"
 
 iniciar() {
+  local inicio; inicio=$(date +%s%N)
   "$programa" >>"$servidor_x_pasta/programa.log" 2>&1 &
   pid=$!
   servidor_x_pids=("$pid" "${servidor_x_pids[@]}")
   esperar_janela_principal
+  echo "on $ambiente, maximised $(( ($(date +%s%N) - inicio) / 1000000 )) ms after the start"
 }
 
 # Waits up to 10 s for a condition.
@@ -39,6 +51,12 @@ esperar() {
 
 estado() { xprop -id "$janela" _NET_WM_STATE 2>/dev/null; }
 maximizada() { estado | grep -q _NET_WM_STATE_MAXIMIZED_VERT && estado | grep -q _NET_WM_STATE_MAXIMIZED_HORZ; }
+# Maximised, and grown to the screen's width: the window manager has sent the size too.
+maximizada_ja() { maximizada && xwininfo -id "$janela" | grep -q 'Width: 1280'; }
+# The windows from the bottom of the stack up, as the window manager keeps them.
+pilha() { xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g'; }
+acima_de() { local p; p=$(pilha); p=${p##*$(printf '0x%x' "$1")}; echo "$p" | grep -qi "$(printf '0x%x' "$janela")"; }
+abaixo_de() { ! acima_de "$1"; }
 normal() { ! estado | grep -q _NET_WM_STATE_MAXIMIZED; }
 acima() { estado | grep -q _NET_WM_STATE_ABOVE; }
 nao_acima() { ! acima; }
@@ -67,6 +85,15 @@ procurar() {
   done
 }
 pergunta() { procurar '^Rodaleque$'; }
+# The window's frame centred on the 1280 x 1024 screen, to within 2 pixels; prints how far off.
+no_centro() {
+  local x y w h l r t b dx dy
+  read -r x y w h < <(cliente "$1")
+  read -r l r t b < <(moldura "$1")
+  dx=$(( (x - l) + (w + l + r) / 2 - 640 )); dy=$(( (y - t) + (h + t + b) / 2 - 512 ))
+  echo "$dx, $dy"
+  [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ]
+}
 
 
 sortear() { xdotool key Return; sleep 0.3; }
@@ -85,7 +112,7 @@ iniciar_com_pergunta() {
 esperar_janela_principal() {
   janela=$(procurar "^${legenda}\$")
   [ -n "$janela" ] || { echo "the window did not appear"; cat "$servidor_x_pasta/programa.log"; exit 1; }
-  esperar "the window is maximised" maximizada
+  esperar "the window is maximised" maximizada_ja
   xdotool windowactivate --sync "$janela" >/dev/null 2>&1 || true
 }
 
@@ -202,6 +229,7 @@ fechar)
   wmctrl -i -c "$janela"
   caixa=$(pergunta)
   confere "closing after a draw asks" test -n "$caixa"
+  confere "the question is centred on the screen" no_centro "$caixa"
   xdotool windowactivate --sync "$caixa" >/dev/null 2>&1 || true
   xdotool key Escape
   sleep 1
@@ -222,9 +250,37 @@ sempre-visivel)
   xdotool key alt+e
   confere "the window manager keeps it above the others" esperar "above" acima
   confere "it did not move or change size" test "$(lugar)" = "$antes"
+  case "$ambiente" in mutter|gnome)
+    # Mutter keeps no maximised window above the others: the person is told, once, and the
+    # window is restored, where it does.
+    caixa=$(pergunta)
+    confere "maximised on Mutter, the person is told it cannot stay above" test -n "$caixa"
+    xdotool windowactivate --sync "$caixa" >/dev/null 2>&1 || true
+    xdotool key Return
+    wmctrl -i -r "$janela" -b remove,maximized_vert,maximized_horz
+    esperar "restored" centrada
+    antes=$(lugar) ;;
+  esac
+  # Another window, activated after: the program stays above it, until unchecked.
+  xlogo >/dev/null 2>&1 &
+  servidor_x_pids=("$!" "${servidor_x_pids[@]}")
+  outra=$(timeout 10 xdotool search --sync --onlyvisible --class xlogo | head -n 1)
+  xdotool windowactivate --sync "$outra" >/dev/null 2>&1 || true
+  confere "a window activated afterwards does not cover it" esperar "still above" acima_de "$outra"
+  xdotool windowactivate --sync "$janela" >/dev/null 2>&1 || true
   xdotool key alt+e
   confere "unchecked, it returns to normal stacking" esperar "not above" nao_acima
   confere "it still did not move or change size" test "$(lugar)" = "$antes"
+  xdotool windowactivate --sync "$outra" >/dev/null 2>&1 || true
+  confere "then the other window, activated, covers it" esperar "covered" abaixo_de "$outra"
+  ;;
+
+serie)
+  iniciar
+  informar_participantes 30
+  for _ in $(seq 5); do sortear; done
+  confere "five draws by keyboard: five different numbers of 1..30 on file" \
+    test "$(tr -d '\r' <"$pasta/$(resultados)" | sort -nu | awk '$1 >= 1 && $1 <= 30' | wc -l)" -eq 5
   ;;
 
 chacoalhar)
@@ -377,9 +433,9 @@ sobre)
   confere "it asks for no task bar button" \
     sh -c "xprop -id $sobre _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR"
   read -r sx sy sw sh < <(cliente "$sobre")
-  read -r l r t b < <(moldura "$sobre")
-  dx=$(( (sx - l) + (sw + l + r) / 2 - 640 )); dy=$(( (sy - t) + (sh + t + b) / 2 - 512 ))
-  confere "its frame is centred on the screen (off by $dx, $dy)" test "${dx#-}" -le 2 -a "${dy#-}" -le 2
+  confere "its frame is centred on the screen" no_centro "$sobre"
+  confere "it offers no maximise" \
+    sh -c "! xprop -id $sobre _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE"
   # Something in the primary selection, then a middle click on each box.
   printf 'colado' | xclip -quiet -selection primary >/dev/null 2>&1 &
   servidor_x_pids=("$!" "${servidor_x_pids[@]}")

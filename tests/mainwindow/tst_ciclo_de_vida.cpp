@@ -27,12 +27,15 @@ private Q_SLOTS:
     void inicioComoEntregue();
     void segundaCopiaChamaAPrimeiraESaiSemSerie();
     void chamadaDeOutraCopiaSoRestauraComOMesmoTitulo();
+    void avisaUmaVezDoQueOSistemaDeJanelasNaoFaz_data();
+    void avisaUmaVezDoQueOSistemaDeJanelasNaoFaz();
     void fecharSoPerguntaDepoisDeUmSorteio();
     void sempreVisivelPeloSistemaDeJanelas();
     void animarDuasVezesVoltaAoQueEra();
     void chacoalharMoveOPainelERenovaOsContadores();
     void reconstruirColunasNaoDeixaOutroEventoEntrar();
     void painelSegueOEstadoDaJanela();
+    void naoMoveAJanelaAntesDeVelaMaximizada();
     void serieInterrompidaContinuaNaPartida();
 };
 
@@ -105,11 +108,46 @@ void tst_ciclo_de_vida::chamadaDeOutraCopiaSoRestauraComOMesmoTitulo() {
     JanelaDeTeste t;
     QVERIFY(t.abrir());
     QVERIFY(t.janela->isMaximized());
-    t.instancia.aoSerChamada_(QStringLiteral(" Rodaleque - 2.0.0"));
+    t.instancia.aoSerChamada_(QStringLiteral(" Rodaleque - 2.0.0"), "id-1");
     QVERIFY(t.janela->isMaximized());
-    t.instancia.aoSerChamada_(legenda);
+    t.instancia.aoSerChamada_(legenda, "id-2");
     QTRY_VERIFY(!t.janela->isMaximized());
     QVERIFY(t.janela->isVisible());
+    QCOMPARE(t.janelas.trazidas, QByteArrayList{"id-2"});
+}
+
+// Where the window system will not do it, the person is told once, not at every attempt; a
+// launcher's token may still bring the window forward, and then nothing is said.
+void tst_ciclo_de_vida::avisaUmaVezDoQueOSistemaDeJanelasNaoFaz_data() {
+    using Poder = platform::Janelas::Poder;
+    QTest::addColumn<QList<Poder>>("negados");
+    QTest::addColumn<QByteArray>("ficha");
+    QTest::addColumn<int>("avisos");
+    QTest::newRow("X11") << QList<Poder>{} << QByteArray() << 0;
+    QTest::newRow("Mutter, maximised") << QList<Poder>{Poder::FicarAcimaMaximizada}
+                                       << QByteArray() << 1;
+    const QList<Poder> wayland{Poder::FicarAcima, Poder::FicarAcimaMaximizada,
+                               Poder::VirParaFrente};
+    QTest::newRow("Wayland") << wayland << QByteArray() << 2;
+    QTest::newRow("Wayland, with a launcher's token") << wayland << QByteArray("token") << 1;
+}
+
+void tst_ciclo_de_vida::avisaUmaVezDoQueOSistemaDeJanelasNaoFaz() {
+    QFETCH(QList<platform::Janelas::Poder>, negados);
+    QFETCH(QByteArray, ficha);
+    QFETCH(int, avisos);
+    JanelaDeTeste t;
+    t.janelas.negados = negados;
+    QVERIFY(t.abrir());
+    auto* chk1 = t.controle<QCheckBox>("chk1");
+    for (int vez = 0; vez < 2; ++vez) {
+        chk1->click();
+        chk1->click();
+        t.instancia.aoSerChamada_(legenda, ficha);
+    }
+    QCOMPARE(t.dialogos.mensagens.size(), avisos);
+    QCOMPARE(t.janelas.chamadasAcima, (std::vector<bool>{true, false, true, false}));
+    QCOMPARE(t.janelas.trazidas.size(), 2);
 }
 
 void tst_ciclo_de_vida::fecharSoPerguntaDepoisDeUmSorteio() {
@@ -227,7 +265,10 @@ void tst_ciclo_de_vida::painelSegueOEstadoDaJanela() {
     t.janela->showNormal();
     QTRY_COMPARE(t.janela->posicaoDoPainel(), QPointF(30, 30));
     const QRect area = t.janela->screen()->geometry();
-    QVERIFY(!t.janelas.cantos.empty());
+    // Placed once the restore has brought the window back to its size, not at the maximised
+    // size it had a moment before.
+    QTRY_VERIFY(!t.janelas.cantos.empty());
+    QCOMPARE(t.janela->size(), QSize(719, 480));
     QCOMPARE(t.janelas.cantos.back(),
              area.topLeft() + QPoint(int(std::lround((area.width() - 725) / 2.0)),
                                      int(std::lround((area.height() - 505) / 2.0))));
@@ -235,6 +276,19 @@ void tst_ciclo_de_vida::painelSegueOEstadoDaJanela() {
     t.janela->showMaximized();
     QTRY_COMPARE(t.janela->posicaoDoPainel(), maximizado);
     QVERIFY(timer(t, "Timer1")->isActive()); // maximising switches the rain on again
+}
+
+// Mutter maps a window asked to be maximised in the normal state, and maximises it after: a
+// move meanwhile would make it give the maximise up. Only when no maximise comes is the
+// window placed as it is.
+void tst_ciclo_de_vida::naoMoveAJanelaAntesDeVelaMaximizada() {
+    JanelaDeTeste t;
+    QVERIFY(t.janela->Form_Load());
+    t.janela->setWindowState(Qt::WindowNoState);
+    t.janela->show();
+    QTest::qWait(500);
+    QVERIFY(t.janelas.cantos.empty());
+    QTRY_VERIFY_WITH_TIMEOUT(!t.janelas.cantos.empty(), 3000);
 }
 
 QTEST_MAIN(tst_ciclo_de_vida)

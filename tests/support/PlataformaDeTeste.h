@@ -172,11 +172,15 @@ struct EntropiaRoteirizada : platform::Entropia {
 // The window system's calls, noted instead of made; the pauses are noted and, when a test
 // wants to see time pass, also slept.
 struct JanelasDeTeste : platform::Janelas {
+    bool pode(Poder poder) override { return !negados.contains(poder); }
     void SetWindowPos(QWidget&, bool acima) override { chamadasAcima.push_back(acima); }
     void BordaFixa(QWidget&, QSize tamanho) override { bordasFixas.push_back(tamanho); }
     QMargins moldura(const QWidget&) override { return molduraDaJanela; }
     void moverJanela(QWidget&, QPoint canto, QMargins) override { cantos.push_back(canto); }
     void foraDaBarraDeTarefas(QWidget& janela) override { semBotaoNaBarra.push_back(&janela); }
+    void trazerParaFrente(QWidget&, const QByteArray& ficha) override {
+        trazidas.append(ficha);
+    }
     void Sleep(int ms) override {
         pausas.push_back(ms);
         if (aoPausar)
@@ -189,6 +193,8 @@ struct JanelasDeTeste : platform::Janelas {
     std::vector<const QWidget*> semBotaoNaBarra;
     std::vector<int> pausas;
     std::function<void(int)> aoPausar;
+    QList<Poder> negados;
+    QByteArrayList trazidas;
 };
 
 // Another copy running, or not, as the test says; notes what this copy asks of it.

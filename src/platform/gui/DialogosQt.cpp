@@ -1,9 +1,12 @@
 #include "platform/gui/DialogosQt.h"
 
+#include "platform/gui/Centrar.h"
+
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
 #include <utility>
 
@@ -59,15 +62,32 @@ Aparencia aparenciaDe(int botoes) {
     return a;
 }
 
+// A box that, once Qt has sized it and placed it over its owner as it shows, is moved to the
+// middle of the screen before it reaches it.
+template <typename Caixa> class CaixaCentrada final : public Caixa {
+public:
+    CaixaCentrada(QWidget* dono, Janelas* janelas) : Caixa(dono), janelas_(janelas) {}
+
+protected:
+    void showEvent(QShowEvent* evento) override {
+        Caixa::showEvent(evento);
+        if (janelas_ != nullptr)
+            centrarNaTela(*janelas_, *this, *this->screen());
+    }
+
+private:
+    Janelas* janelas_;
+};
+
 } // namespace
 
-DialogosQt::DialogosQt(QWidget* janela, QString titulo)
-    : janela_(janela), titulo_(std::move(titulo)) {}
+DialogosQt::DialogosQt(QWidget* janela, QString titulo, Janelas* janelas)
+    : janela_(janela), titulo_(std::move(titulo)), janelas_(janelas) {}
 
 int DialogosQt::caixaDeMensagem(const QString& prompt, int botoes) {
     const Aparencia aparencia = aparenciaDe(botoes);
 
-    QMessageBox caixa(janela_.data());
+    CaixaCentrada<QMessageBox> caixa(janela_.data(), janelas_);
     caixa.setWindowTitle(titulo_);
     // Prompts are plain text, and a "<" in one must show as it is.
     caixa.setTextFormat(Qt::PlainText);
@@ -96,7 +116,7 @@ int DialogosQt::caixaDeMensagem(const QString& prompt, int botoes) {
 }
 
 QString DialogosQt::caixaDeEntrada(const QString& prompt) {
-    QInputDialog caixa(janela_.data());
+    CaixaCentrada<QInputDialog> caixa(janela_.data(), janelas_);
     caixa.setWindowTitle(titulo_);
     caixa.setInputMode(QInputDialog::TextInput);
     caixa.setTextEchoMode(QLineEdit::Normal);

@@ -67,6 +67,59 @@ void aoGerenciador(xcb_connection_t* c, xcb_window_t janela, xcb_atom_t pedido,
     xcb_flush(c);
 }
 
+// The X server's time now: a property change on a window of a connection of its own, whose
+// notification carries the time; Qt's connection keeps its events to itself.
+xcb_timestamp_t horaDoServidor() {
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    xcb_timestamp_t hora = XCB_CURRENT_TIME;
+    if (xcb_connection_has_error(c) == 0) {
+        const xcb_screen_t* tela = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+        const xcb_window_t janela = xcb_generate_id(c);
+        const uint32_t eventos = XCB_EVENT_MASK_PROPERTY_CHANGE;
+        xcb_create_window(c, XCB_COPY_FROM_PARENT, janela, tela->root, 0, 0, 1, 1, 0,
+                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
+                          &eventos);
+        xcb_change_property(c, XCB_PROP_MODE_APPEND, janela, XCB_ATOM_WM_NAME, XCB_ATOM_STRING,
+                            8, 0, nullptr);
+        xcb_flush(c);
+        while (const Resposta<xcb_generic_event_t> evento{xcb_wait_for_event(c)}) {
+            if ((evento->response_type & 0x7F) == XCB_PROPERTY_NOTIFY) {
+                hora = reinterpret_cast<const xcb_property_notify_event_t*>(evento.get())->time;
+                break;
+            }
+        }
+    }
+    xcb_disconnect(c);
+    return hora;
+}
+
+// "remove: ID=...", in pieces of 20 bytes to the root window, as the startup notification
+// protocol has it.
+void concluirInicio(xcb_connection_t* c, const QByteArray& idDeInicio) {
+    QByteArray texto = "remove: ID=\"";
+    for (const char ch : idDeInicio) {
+        if (ch == '"' || ch == '\\')
+            texto += '\\';
+        texto += ch;
+    }
+    texto += "\"";
+    texto += '\0';
+    const xcb_atom_t primeiro = atomo(c, "_NET_STARTUP_INFO_BEGIN");
+    const xcb_atom_t seguinte = atomo(c, "_NET_STARTUP_INFO");
+    const xcb_window_t raiz = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    for (qsizetype i = 0; i < texto.size(); i += 20) {
+        xcb_client_message_event_t mensagem{};
+        mensagem.response_type = XCB_CLIENT_MESSAGE;
+        mensagem.format = 8;
+        mensagem.window = raiz;
+        mensagem.type = i == 0 ? primeiro : seguinte;
+        const QByteArray parte = texto.mid(i, 20);
+        std::copy(parte.begin(), parte.end(), mensagem.data.data8);
+        xcb_send_event(c, 0, raiz, XCB_EVENT_MASK_PROPERTY_CHANGE,
+                       reinterpret_cast<const char*>(&mensagem));
+    }
+}
+
 void pedirSemBotao(xcb_connection_t* c, const QWindow& janela) {
     const xcb_atom_t estado = atomo(c, "_NET_WM_STATE");
     const xcb_atom_t semBarra = atomo(c, "_NET_WM_STATE_SKIP_TASKBAR");
@@ -120,6 +173,42 @@ std::optional<QMargins> molduraAntesDeMostrar(const QWidget& janela) {
         return QMargins(static_cast<int>(e[0]), static_cast<int>(e[2]), static_cast<int>(e[1]),
                         static_cast<int>(e[3]));
     return std::nullopt;
+}
+
+QByteArray nomeDoGerenciador() {
+    xcb_connection_t* c = conexao();
+    if (c == nullptr)
+        return {};
+    const xcb_window_t raiz = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const std::vector<uint32_t> verificacao =
+        propriedade(c, raiz, atomo(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
+    if (verificacao.size() != 1)
+        return {};
+    const Resposta<xcb_get_property_reply_t> r(xcb_get_property_reply(
+        c,
+        xcb_get_property(c, 0, verificacao[0], atomo(c, "_NET_WM_NAME"),
+                         atomo(c, "UTF8_STRING"), 0, 64),
+        nullptr));
+    if (r == nullptr || r->format != 8)
+        return {};
+    return {static_cast<const char*>(xcb_get_property_value(r.get())),
+            xcb_get_property_value_length(r.get())};
+}
+
+void ativar(const QWidget& janela, const QByteArray& idDeInicio) {
+    xcb_connection_t* c = conexao();
+    if (c == nullptr)
+        return;
+    const auto id = static_cast<xcb_window_t>(janela.winId());
+    if (!idDeInicio.isEmpty()) {
+        const xcb_atom_t propriedadeDoId = atomo(c, "_NET_STARTUP_ID");
+        const xcb_atom_t utf8 = atomo(c, "UTF8_STRING");
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, propriedadeDoId, utf8, 8,
+                            uint32_t(idDeInicio.size()), idDeInicio.constData());
+        concluirInicio(c, idDeInicio);
+    }
+    constexpr uint32_t pelaAplicacao = 1;
+    aoGerenciador(c, id, atomo(c, "_NET_ACTIVE_WINDOW"), {pelaAplicacao, horaDoServidor(), 0});
 }
 
 } // namespace rodaleque::platform::x11

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QMargins>
 
 #include <optional>
@@ -18,5 +19,15 @@ void semBotaoNaBarraDeTarefas(const QWidget& janela);
 // The frame the window manager will put around a window that is not shown yet, asked for
 // before it is (_NET_REQUEST_FRAME_EXTENTS); nothing if no window manager answers in time.
 std::optional<QMargins> molduraAntesDeMostrar(const QWidget& janela);
+
+// The window manager's name, as it announces itself (_NET_SUPPORTING_WM_CHECK); empty without
+// one, or off X11.
+QByteArray nomeDoGerenciador();
+
+// Activates the window as a program may under focus-stealing prevention: with a timestamp
+// fresh from the X server (_NET_ACTIVE_WINDOW), so that no click since counts as newer. With
+// the startup id of a launch that this window answers, the window takes it
+// (_NET_STARTUP_ID) and the launch is marked complete, ending the launcher's busy cursor.
+void ativar(const QWidget& janela, const QByteArray& idDeInicio);
 
 } // namespace rodaleque::platform::x11

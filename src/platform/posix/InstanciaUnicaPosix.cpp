@@ -1,4 +1,5 @@
 #include "platform/InstanciaUnica.h"
+#include "platform/SistemaDeJanelas.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -19,14 +20,16 @@ namespace rodaleque::platform {
 
 namespace {
 
-// A title is short; anything longer is not from a copy of ours and is not read.
-constexpr qsizetype maximoDoTitulo = 1024;
+// A title and a startup id are short; anything longer is not from a copy of ours and is not
+// read.
+constexpr qsizetype maximoDoQuadro = 4096;
 constexpr int prazoEmMs = 1000;
 constexpr char confirmacao = '\x06';
 
-// Length (4 bytes, big-endian) and the title in UTF-8: the only message there is.
-QByteArray quadro(const QString& titulo) {
-    const QByteArray texto = titulo.toUtf8().left(maximoDoTitulo);
+// Length (4 bytes, big-endian), the title in UTF-8, a NUL and the launcher's startup id or
+// activation token: the only message there is.
+QByteArray quadro(const QString& titulo, const QByteArray& ficha) {
+    const QByteArray texto = (titulo.toUtf8() + '\0' + ficha).left(maximoDoQuadro);
     QByteArray bytes(4, '\0');
     qToBigEndian<quint32>(quint32(texto.size()), bytes.data());
     return bytes + texto;
@@ -82,7 +85,7 @@ public:
                 return;
             QThread::msleep(20);
         }
-        conexao.write(quadro(titulo));
+        conexao.write(quadro(titulo, SistemaDeJanelas::fichaDeAtivacao()));
         if (!conexao.waitForBytesWritten(int(prazo.remainingTime())))
             return;
         // The answer only says the title arrived; without it this copy ends all the same.
@@ -115,19 +118,22 @@ private:
         char cabecalho[4];
         conexao.peek(cabecalho, 4);
         const quint32 tamanho = qFromBigEndian<quint32>(cabecalho);
-        if (tamanho > maximoDoTitulo) {
+        if (tamanho > maximoDoQuadro) {
             conexao.abort();
             return;
         }
         if (conexao.bytesAvailable() < 4 + qint64(tamanho))
             return;
         conexao.read(4);
-        const QString titulo = QString::fromUtf8(conexao.read(tamanho));
+        const QByteArray texto = conexao.read(tamanho);
+        const qsizetype fim = texto.indexOf('\0');
+        const QString titulo = QString::fromUtf8(fim < 0 ? texto : texto.left(fim));
+        const QByteArray ficha = fim < 0 ? QByteArray() : texto.mid(fim + 1);
         conexao.write(&confirmacao, 1);
         conexao.flush();
         conexao.disconnectFromServer();
         if (aoSerChamada_)
-            aoSerChamada_(titulo);
+            aoSerChamada_(titulo, ficha);
     }
 
     std::optional<QLockFile> trava_;

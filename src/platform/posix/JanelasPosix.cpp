@@ -1,4 +1,5 @@
 #include "platform/Janelas.h"
+#include "platform/SistemaDeJanelas.h"
 #include "platform/posix/GerenciadorDeJanelasX11.h"
 
 #include <QEvent>
@@ -60,6 +61,17 @@ private:
 
 } // namespace
 
+bool JanelasDoSistema::pode(Poder poder) {
+    if (SistemaDeJanelas::waylandNativo())
+        return false;
+    // Mutter puts a window kept above in a layer of its own only while it is not maximised.
+    if (poder == Poder::FicarAcimaMaximizada) {
+        const QByteArray gerenciador = x11::nomeDoGerenciador();
+        return gerenciador != "Mutter" && gerenciador != "GNOME Shell";
+    }
+    return true;
+}
+
 void JanelasDoSistema::SetWindowPos(QWidget& janela, bool acimaDeTodas) {
     // On the native window, not the widget: QWidget::setWindowFlags would hide the window and
     // make it anew, while the window's own flag only asks the window manager for the state.
@@ -73,10 +85,10 @@ void JanelasDoSistema::BordaFixa(QWidget& janela, QSize tamanho) {
     new TamanhoNoEstadoNormal(janela, tamanho); // owned by the window
 }
 
-// The window manager's frame as it last reported it, through Qt; before the window is shown,
-// Qt knows none, and the window manager is asked.
+// The window manager's frame as it last reported it, through Qt; before the window is on
+// screen (while it shows, too), Qt knows none, and the window manager is asked.
 QMargins JanelasDoSistema::moldura(const QWidget& janela) {
-    if (!janela.isVisible())
+    if (!janela.testAttribute(Qt::WA_Mapped))
         return x11::molduraAntesDeMostrar(janela).value_or(QMargins());
     const QRect fora = janela.frameGeometry();
     const QRect dentro = janela.geometry();
@@ -87,11 +99,24 @@ QMargins JanelasDoSistema::moldura(const QWidget& janela) {
 // A top-level widget's position is its frame's, once the window manager has framed it; before,
 // Qt places the client area there, so it goes where the frame it will get leaves it.
 void JanelasDoSistema::moverJanela(QWidget& janela, QPoint canto, QMargins moldura) {
-    janela.move(janela.isVisible() ? canto : canto + QPoint(moldura.left(), moldura.top()));
+    janela.move(janela.testAttribute(Qt::WA_Mapped) ? canto
+                                                    : canto + QPoint(moldura.left(), moldura.top()));
 }
 
 void JanelasDoSistema::foraDaBarraDeTarefas(QWidget& janela) {
     x11::semBotaoNaBarraDeTarefas(janela);
+}
+
+void JanelasDoSistema::trazerParaFrente(QWidget& janela, const QByteArray& ficha) {
+    janela.raise();
+    if (!SistemaDeJanelas::waylandNativo()) {
+        x11::ativar(janela, ficha);
+        return;
+    }
+    // Qt's Wayland client hands the compositor the token it finds here.
+    if (!ficha.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", ficha);
+    janela.activateWindow();
 }
 
 void JanelasDoSistema::Sleep(int milissegundos) {

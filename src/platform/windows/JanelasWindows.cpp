@@ -59,6 +59,15 @@ void JanelasDoSistema::moverJanela(QWidget& janela, QPoint canto, QMargins) {
 // A window owned by another, as a dialog is by the main window, has no task bar button there.
 void JanelasDoSistema::foraDaBarraDeTarefas(QWidget&) {}
 
+bool JanelasDoSistema::pode(Poder) { return true; }
+
+// A later copy has already brought the window forward itself, with the rights Windows gives
+// the program the user just started.
+void JanelasDoSistema::trazerParaFrente(QWidget& janela, const QByteArray&) {
+    janela.raise();
+    janela.activateWindow();
+}
+
 void JanelasDoSistema::Sleep(int milissegundos) {
     ::Sleep(milissegundos > 0 ? static_cast<DWORD>(milissegundos) : 0);
 }

@@ -2,18 +2,56 @@
 // (no upper bound on the size), and a drag of the border in the normal state is undone once
 // it is over, but never while it goes on, nor in a maximised window.
 #include "platform/Janelas.h"
+#include "platform/SistemaDeJanelas.h"
 
 #include <QTest>
 #include <QWidget>
 
 using rodaleque::platform::JanelasDoSistema;
+using rodaleque::platform::mensagemSemSistemaDeJanelas;
+using rodaleque::platform::plataformaPara;
 
 class tst_janelas : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void bordaFixaDesfazOArrastoENaoImpedeMaximizar();
+    void escolheOSistemaDeJanelas_data();
+    void escolheOSistemaDeJanelas();
+    void semSistemaDeJanelasDizPorQue();
 };
+
+// X11 wherever a display answers, a Wayland session's Xwayland too; what the person named
+// always wins; nothing where nothing answers.
+void tst_janelas::escolheOSistemaDeJanelas_data() {
+    QTest::addColumn<QByteArray>("pedida");
+    QTest::addColumn<bool>("x");
+    QTest::addColumn<bool>("wayland");
+    QTest::addColumn<QByteArray>("escolhida");
+    QTest::newRow("X11 session") << QByteArray() << true << false << QByteArray("xcb");
+    QTest::newRow("Wayland with Xwayland") << QByteArray() << true << true
+                                           << QByteArray("xcb;wayland");
+    QTest::newRow("Wayland alone") << QByteArray() << false << true << QByteArray("wayland");
+    QTest::newRow("nothing") << QByteArray() << false << false << QByteArray();
+    QTest::newRow("named by the person") << QByteArray("wayland") << true << true
+                                         << QByteArray("wayland");
+    QTest::newRow("named, with nothing there") << QByteArray("xcb") << false << false
+                                               << QByteArray("xcb");
+}
+
+void tst_janelas::escolheOSistemaDeJanelas() {
+    QFETCH(QByteArray, pedida);
+    QFETCH(bool, x);
+    QFETCH(bool, wayland);
+    QFETCH(QByteArray, escolhida);
+    QCOMPARE(plataformaPara(pedida, x, wayland), escolhida);
+}
+
+void tst_janelas::semSistemaDeJanelasDizPorQue() {
+    QVERIFY(mensagemSemSistemaDeJanelas({}).contains(QStringLiteral("DISPLAY")));
+    QVERIFY(mensagemSemSistemaDeJanelas("xcb;wayland").contains(QStringLiteral("qt6-wayland")));
+    QVERIFY(!mensagemSemSistemaDeJanelas("xcb").contains(QStringLiteral("qt6-wayland")));
+}
 
 void tst_janelas::bordaFixaDesfazOArrastoENaoImpedeMaximizar() {
     QWidget janela;
