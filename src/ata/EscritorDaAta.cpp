@@ -1,6 +1,6 @@
 #include "EscritorDaAta.h"
 
-#include "Fontes.h"
+#include <widgets/Fontes.h>
 
 #include <QFontMetricsF>
 #include <QPageLayout>

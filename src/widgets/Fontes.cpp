@@ -3,7 +3,7 @@
 #include <QFontDatabase>
 #include <QStringList>
 
-namespace rodaleque::ata::fontes {
+namespace rodaleque::fontes {
 
 namespace {
 
@@ -36,4 +36,4 @@ QFont fonte(double pontos, QFont::Weight peso) {
 QFont texto(double pontos) { return fonte(pontos, QFont::Normal); }
 QFont negrito(double pontos) { return fonte(pontos, QFont::Bold); }
 
-} // namespace rodaleque::ata::fontes
+} // namespace rodaleque::fontes
