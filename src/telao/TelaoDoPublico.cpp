@@ -1,0 +1,71 @@
+#include "TelaoDoPublico.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace rodaleque::telao {
+
+TelaoDoPublico::TelaoDoPublico(QWidget* pai) : QWidget(pai, Qt::Window) {
+    // Not the main window's caption: a second copy looks for the running one by that.
+    setWindowTitle(QStringLiteral("Telão do sorteio"));
+    // Closing it ends neither the program nor the series.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(320, 180);
+    setCursor(Qt::BlankCursor);
+}
+
+void TelaoDoPublico::mostrar(const Quadro& quadro) {
+    quadro_ = quadro;
+    diagrama_.reset();
+    update();
+}
+
+const Diagrama& TelaoDoPublico::diagrama() {
+    if (!diagrama_)
+        diagrama_ = diagramar(quadro_, size());
+    return *diagrama_;
+}
+
+void TelaoDoPublico::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (apagado_) {
+        p.fillRect(rect(), Qt::black);
+        return;
+    }
+    p.setRenderHint(QPainter::TextAntialiasing);
+    for (const Retangulo& r : diagrama().fundos)
+        p.fillRect(r.area, r.cor);
+    for (const Texto& t : diagrama().textos) {
+        p.setFont(t.fonte);
+        p.setPen(t.cor);
+        p.drawText(t.base, t.texto);
+    }
+}
+
+void TelaoDoPublico::resizeEvent(QResizeEvent*) { diagrama_.reset(); }
+
+void TelaoDoPublico::keyPressEvent(QKeyEvent* evento) {
+    switch (evento->key()) {
+    case Qt::Key_F11:
+        isFullScreen() ? showNormal() : showFullScreen();
+        break;
+    case Qt::Key_Escape:
+        if (isFullScreen())
+            showNormal();
+        break;
+    case Qt::Key_B:
+        apagado_ = !apagado_;
+        update();
+        break;
+    case Qt::Key_F5:
+        close();
+        break;
+    default:
+        QWidget::keyPressEvent(evento);
+        return;
+    }
+    evento->accept();
+}
+
+} // namespace rodaleque::telao

@@ -1,0 +1,103 @@
+// The audience screen at the sizes of the screens halls use: the number as tall as half the
+// screen and inside it, nothing shown as a number that was not drawn, the board and the history.
+#include <telao/TelaoDoPublico.h>
+
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace rodaleque::telao;
+
+namespace {
+
+// The texts that read as numbers alone: the header's and the code line's are labelled.
+QList<int> numerosMostrados(const Diagrama& d) {
+    static const QRegularExpression soDigitos(QStringLiteral("^\\d+$"));
+    QList<int> numeros;
+    for (const Texto& t : d.textos)
+        if (soDigitos.match(t.texto).hasMatch())
+            numeros << t.texto.toInt();
+    return numeros;
+}
+
+} // namespace
+
+class TstTelao : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void numeroOcupaMetadeDaTelaSemSair_data() {
+        QTest::addColumn<QSize>("tamanho");
+        QTest::addColumn<int>("participantes");
+        for (const QSize s : {QSize(1280, 720), QSize(1280, 1024), QSize(1920, 1080), QSize(3840, 2160)})
+            for (int n : {60, 100, 250, 9999, 99999})
+                QTest::addRow("%dx%d N=%d", s.width(), s.height(), n) << s << n;
+    }
+    void numeroOcupaMetadeDaTelaSemSair() {
+        QFETCH(QSize, tamanho);
+        QFETCH(int, participantes);
+        Quadro q{4, participantes, {}, QStringLiteral("AB12-CD34"), {}, false};
+        for (int i = 0; i < 30; ++i)
+            q.sorteados.push_back(participantes - i * 37 % participantes);
+        const Diagrama d = diagramar(q, tamanho);
+        QVERIFY(d.numero.has_value());
+        const Texto& numero = d.textos[*d.numero];
+        QCOMPARE(numero.texto.toInt(), q.sorteados.back());
+        QVERIFY2(numero.tinta.height() >= tamanho.height() / 2.0, qPrintable(QString::number(numero.tinta.height())));
+        QVERIFY(QRectF(QPointF(0, 0), tamanho).contains(numero.tinta));
+        for (const Texto& t : d.textos)
+            QVERIFY2(t.tinta.isEmpty() || QRectF(QPointF(0, 0), tamanho).contains(t.tinta), qPrintable(t.texto));
+
+        // Only drawn numbers show: the board lights exactly those, the history gives them most
+        // recent first.
+        const QList<int> mostrados = numerosMostrados(d);
+        if (participantes <= maximoDoQuadroDeNumeros) {
+            QCOMPARE(mostrados.size(), participantes + 1);
+            QSet<int> acesos; // a lit cell's number is black on green
+            for (std::size_t i = 0; i < d.textos.size(); ++i)
+                if (i != *d.numero && d.textos[i].cor == QColor(Qt::black))
+                    acesos << d.textos[i].texto.toInt();
+            QCOMPARE(acesos, QSet<int>(q.sorteados.begin(), q.sorteados.end()));
+        } else {
+            QVERIFY(mostrados.size() >= 2);
+            for (int i = 1; i < mostrados.size(); ++i)
+                QCOMPARE(mostrados[i], q.sorteados[q.sorteados.size() - 1 - i]);
+        }
+    }
+
+    void antesDoPrimeiroEDepoisDoUltimo() {
+        const Diagrama antes = diagramar({1, 250, {}, {}, QStringLiteral("vagas da escola"), false}, QSize(1920, 1080));
+        QStringList textos;
+        for (const Texto& t : antes.textos)
+            textos << t.texto;
+        QVERIFY(!antes.numero);
+        QVERIFY(textos.contains(QStringLiteral("vagas da escola")));
+        QVERIFY(textos.contains(QStringLiteral("250 participantes")));
+
+        const Diagrama depois = diagramar({1, 2, {2, 1}, QStringLiteral("AB12-CD34"), {}, true}, QSize(1920, 1080));
+        bool aviso = false;
+        for (const Texto& t : depois.textos)
+            aviso = aviso || t.texto.contains(QStringLiteral("Todos os números já foram sorteados"));
+        QVERIFY(aviso);
+    }
+
+    void teclasDaTela() {
+        TelaoDoPublico telao;
+        telao.mostrar({1, 10, {3}, {}, {}, false});
+        telao.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&telao));
+        QTest::keyClick(&telao, Qt::Key_B);
+        QVERIFY(telao.apagado());
+        QTest::keyClick(&telao, Qt::Key_B);
+        QVERIFY(!telao.apagado());
+        QTest::keyClick(&telao, Qt::Key_F11);
+        QTRY_VERIFY(telao.isFullScreen());
+        QTest::keyClick(&telao, Qt::Key_Escape);
+        QTRY_VERIFY(!telao.isFullScreen());
+        QTest::keyClick(&telao, Qt::Key_F5);
+        QTRY_VERIFY(!telao.isVisible());
+    }
+};
+
+QTEST_MAIN(TstTelao)
+#include "tst_telao.moc"
