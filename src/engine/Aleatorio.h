@@ -2,6 +2,7 @@
 
 #include "Checked.h"
 #include "Gerador.h"
+#include "Uniforme.h"
 
 #include <platform/Entropia.h>
 #include <platform/Relogio.h>
@@ -27,10 +28,20 @@ public:
     void Semear(double x) { gerador_.misturar(x); }
     void Semear() { Semear(relogio_.SegundosDoDia()); }
 
-    float Proximo();
+    // Inline, as the uniform draw below: an attempt of a draw reads the source a dozen times.
+    float Proximo() {
+        ultimo_ = gerador_.proximo();
+        return ultimo_;
+    }
     // x > 0: the next value; x = 0: the value returned last, again; x < 0: a value that
     // depends on x alone, and the sequence goes on from there.
-    float Proximo(double x);
+    float Proximo(double x) {
+        if (x == 0)
+            return ultimo_;
+        if (x < 0)
+            gerador_.fixar(x);
+        return Proximo();
+    }
     // The same, with x read from a text; a text that is not a number fails.
     Checked<float> Proximo(const QString& x);
 
@@ -40,7 +51,19 @@ public:
     // never from a value that was returned before. Nothing when m is 0, or when the generator
     // keeps giving values that must be drawn again, as only a broken one would: a working one
     // does so 64 times in a row with a chance below 2^-64.
-    std::optional<uint64_t> inteiroAte(uint64_t m);
+    std::optional<uint64_t> inteiroAte(uint64_t m) {
+        if (m == 0)
+            return std::nullopt;
+        const int bits = uniforme::bitsPara(m);
+        for (int vez = 0; vez < 64; ++vez) {
+            uint64_t x = gerador_.palavra();
+            if (bits == 64)
+                x = (x << 32) | gerador_.palavra();
+            if (const std::optional<uint64_t> n = uniforme::numeroDoValor(x, m, bits))
+                return n;
+        }
+        return std::nullopt;
+    }
 
 private:
     Gerador& gerador_;
