@@ -64,7 +64,8 @@ private:
 
 struct DialogosMudos : platform::Dialogos {
     int caixaDeMensagem(const QString&, int) override { return RespostaOk; }
-    QString caixaDeEntrada(const QString&) override { return {}; }
+    QString caixaDeEntrada(const QString&, int) override { return {}; }
+    QString escolherArquivo(const QString&, const QString&) override { return {}; }
 };
 
 } // namespace rodaleque::bench
