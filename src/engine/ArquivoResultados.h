@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LeituraDaSerie.h"
+#include <registro/LeituraDaSerie.h>
 
 #include <platform/Arquivos.h>
 #include <platform/Programa.h>

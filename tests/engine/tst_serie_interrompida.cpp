@@ -2,7 +2,7 @@
 // a series that the program did not end can be taken up again at the next start.
 #include "support/MotorDeTeste.h"
 
-#include <engine/LeituraDaSerie.h>
+#include <registro/LeituraDaSerie.h>
 
 #include <gtest/gtest.h>
 
