@@ -7,6 +7,7 @@
 
 #include <engine/MotorSorteio.h>
 #include <platform/Arquivos.h>
+#include <platform/Programa.h>
 #include <platform/Relogio.h>
 
 #include <QTemporaryDir>
@@ -36,6 +37,7 @@ struct Serie {
     std::unique_ptr<teste::PastaFixa> pasta;
     std::unique_ptr<ArquivoResultados> arquivo;
     std::unique_ptr<SerieEmAndamento> emAndamento;
+    std::unique_ptr<RegistroDaSerie> registro;
     std::unique_ptr<MotorSorteio> motor;
 
     Serie(platform::Arquivos& arquivos, const QString& pastaDosArquivos, int32_t n) {
@@ -43,8 +45,11 @@ struct Serie {
         arquivo = std::make_unique<ArquivoResultados>(arquivos, relogio, *pasta, QStringLiteral("/"));
         // No record of the running series: what is timed is the draw and its append.
         emAndamento = std::make_unique<SerieEmAndamento>(arquivos, QString());
+        registro = std::make_unique<RegistroDaSerie>(
+            arquivos, relogio, entropia,
+            RegistroDaSerie::Programa{QStringLiteral("bench"), &platform::Programa::lerExecutavel});
         motor = std::make_unique<MotorSorteio>(
-            Ambiente{controles, aleatorio, relogio, dialogos, *arquivo, *emAndamento});
+            Ambiente{controles, aleatorio, relogio, dialogos, *arquivo, *emAndamento, *registro});
         motor->iniciar();
         motor->estado().nParticipantes = n;
         motor->estado().Giro2 = n;

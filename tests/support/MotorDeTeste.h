@@ -35,7 +35,10 @@ struct MotorDeTeste {
           pasta(std::move(opcoes.pasta)),
           arquivo(opcoes.disco ? *opcoes.disco : arquivos, relogio, pasta, QStringLiteral("/")),
           emAndamento(opcoes.disco ? *opcoes.disco : arquivos, std::move(opcoes.registroDaSerie)),
-          motor(Ambiente{controles, aleatorio, relogio, dialogos, arquivo, emAndamento}) {
+          registroDaSerie(opcoes.disco ? *opcoes.disco : arquivos, relogio, entropia,
+                          {QStringLiteral("Rodaleque 1.0.98"), [] { return QByteArrayLiteral("programa"); }}),
+          motor(Ambiente{controles, aleatorio, relogio, dialogos, arquivo, emAndamento,
+                         registroDaSerie}) {
         entropia.valores = std::move(opcoes.entropia);
         dialogos.respostasMensagem = std::move(opcoes.respostasNaPartida);
         motor.iniciar();
@@ -64,6 +67,7 @@ struct MotorDeTeste {
     DialogosRoteirizados dialogos;
     ArquivoResultados arquivo;
     SerieEmAndamento emAndamento;
+    RegistroDaSerie registroDaSerie;
     MotorSorteio motor;
 };
 
