@@ -7,16 +7,23 @@ ArquivoDaSerie::Gravacao ArquivoDaSerie::gravar(const QString& caminho, const QB
     using Criacao = platform::Arquivos::Criacao;
     if (caminho == criado_) {
         switch (arquivos_.acrescentarDuravel(caminho, identidade_, bytes)) {
-        case Acrescimo::Gravado: return Gravacao::Acrescentado;
-        case Acrescimo::Trocado: return Gravacao::Trocado;
-        case Acrescimo::Falhou: return Gravacao::Falhou;
+        case Acrescimo::Gravado:
+            return Gravacao::Acrescentado;
+        case Acrescimo::Trocado:
+            return Gravacao::Trocado;
+        case Acrescimo::Falhou:
+            return Gravacao::Falhou;
         }
     }
     platform::Identidade criado;
     switch (arquivos_.criarDuravel(caminho, bytes, criado)) {
-    case Criacao::Gravado: retomar(caminho, criado); return Gravacao::Criado;
-    case Criacao::NomeOcupado: return Gravacao::NomeOcupado;
-    case Criacao::Falhou: break;
+    case Criacao::Gravado:
+        retomar(caminho, criado);
+        return Gravacao::Criado;
+    case Criacao::NomeOcupado:
+        return Gravacao::NomeOcupado;
+    case Criacao::Falhou:
+        break;
     }
     return Gravacao::Falhou;
 }

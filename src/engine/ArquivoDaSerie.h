@@ -15,7 +15,7 @@ namespace rodaleque {
 class ArquivoDaSerie {
 public:
     enum class Gravacao {
-        Criado,      // the file was claimed with the bytes
+        Criado, // the file was claimed with the bytes
         Acrescentado,
         NomeOcupado, // something took the name before the claim; nothing was written
         Trocado,     // the series' file is gone, or another stands at its path; nothing written

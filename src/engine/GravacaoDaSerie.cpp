@@ -8,7 +8,9 @@ namespace rodaleque {
 
 using Gravacao = ArquivoResultados::Gravacao;
 
-QString MotorSorteio::caminhoDoRegistro() const { return registro::caminhoDoRegistro(estado_.Arquivo); }
+QString MotorSorteio::caminhoDoRegistro() const {
+    return registro::caminhoDoRegistro(estado_.Arquivo);
+}
 
 MotorSorteio::Gravado MotorSorteio::gravarNoArquivo(int32_t n) {
     naoGravados_.push_back(n);
@@ -23,13 +25,16 @@ MotorSorteio::Gravado MotorSorteio::gravarSerie() {
     for (const Perda& p : perdas)
         ambiente_.dialogos.caixaDeMensagem(
             p.doRegistro
-                ? QStringLiteral("O registro desta série não foi encontrado ou foi substituído:\n") +
+                ? QStringLiteral(
+                      "O registro desta série não foi encontrado ou foi substituído:\n") +
                       p.caminho +
-                      QStringLiteral("\n\nA série e o seu registro serão gravados em novos arquivos.")
+                      QStringLiteral(
+                          "\n\nA série e o seu registro serão gravados em novos arquivos.")
                 : QStringLiteral("O arquivo de resultados desta série não foi encontrado ou foi "
                                  "substituído:\n") +
                       p.caminho +
-                      QStringLiteral("\n\nOs números desta série serão gravados em um novo arquivo."),
+                      QStringLiteral(
+                          "\n\nOs números desta série serão gravados em um novo arquivo."),
             platform::Dialogos::OkInformacao);
     return gravado;
 }
@@ -38,23 +43,18 @@ MotorSorteio::Gravado MotorSorteio::gravarSerie() {
 // series taken up after a crash between the two writes recovers the record's entry. A file
 // taken away, or a name taken before its claim, moves the series on to a new pair of files.
 MotorSorteio::Gravado MotorSorteio::gravarOQueFalta(std::vector<Perda>& perdas) {
-    const auto mudar = [](Gravacao g) { return g == Gravacao::Trocado || g == Gravacao::NomeOcupado; };
     while (true) {
         const QString resultados = estado_.Arquivo;
         const Gravacao noArquivo = gravarResultados();
-        if (mudar(noArquivo)) {
-            if (noArquivo == Gravacao::Trocado)
-                perdas.push_back({resultados, false});
-            if (!mudarDeArquivos(noArquivo == Gravacao::Trocado ? "arquivo-perdido" : "nome-ocupado"))
+        if (tirado(noArquivo)) {
+            if (!mudarDepoisDe(noArquivo, {resultados, false}, perdas))
                 return {false, false};
             continue;
         }
         const QString registro = caminhoDoRegistro();
         const Gravacao noRegistro = gravarRegistro();
-        if (mudar(noRegistro)) {
-            if (noRegistro == Gravacao::Trocado)
-                perdas.push_back({registro, true});
-            if (!mudarDeArquivos(noRegistro == Gravacao::Trocado ? "registro-perdido" : "nome-ocupado"))
+        if (tirado(noRegistro)) {
+            if (!mudarDepoisDe(noRegistro, {registro, true}, perdas))
                 return {false, false};
             continue;
         }
@@ -64,14 +64,25 @@ MotorSorteio::Gravado MotorSorteio::gravarOQueFalta(std::vector<Perda>& perdas) 
     }
 }
 
+bool MotorSorteio::tirado(Gravacao g) {
+    return g == Gravacao::Trocado || g == Gravacao::NomeOcupado;
+}
+
+bool MotorSorteio::mudarDepoisDe(Gravacao g, const Perda& arquivo, std::vector<Perda>& perdas) {
+    if (g == Gravacao::NomeOcupado)
+        return mudarDeArquivos("nome-ocupado");
+    perdas.push_back(arquivo);
+    return mudarDeArquivos(arquivo.doRegistro ? "registro-perdido" : "arquivo-perdido");
+}
+
 // A claim gets the whole series so far; an append, every number not on file yet (one whose
 // write failed goes in with the next).
 Gravacao MotorSorteio::gravarResultados() {
     const bool reivindicado = ambiente_.arquivo.identidade(estado_.Arquivo).has_value();
     if (reivindicado && naoGravados_.empty())
         return Gravacao::Acrescentado;
-    const Gravacao g =
-        ambiente_.arquivo.gravar(estado_.Arquivo, reivindicado ? naoGravados_ : registro_.emOrdem());
+    const Gravacao g = ambiente_.arquivo.gravar(estado_.Arquivo,
+                                                reivindicado ? naoGravados_ : registro_.emOrdem());
     if (g == Gravacao::Criado || g == Gravacao::Acrescentado)
         naoGravados_.clear();
     return g;

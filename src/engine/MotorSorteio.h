@@ -106,6 +106,11 @@ private:
     Gravado gravarOQueFalta(std::vector<Perda>& perdas);
     ArquivoResultados::Gravacao gravarResultados();
     ArquivoResultados::Gravacao gravarRegistro();
+    // A write that found its file taken away, or its name taken before the claim.
+    static bool tirado(ArquivoResultados::Gravacao g);
+    // The move to a new pair of files after such a write; false if the series cannot move.
+    bool mudarDepoisDe(ArquivoResultados::Gravacao g, const Perda& arquivo,
+                       std::vector<Perda>& perdas);
     // The series moves on to a new pair of files, which get it whole, and its record says why.
     bool mudarDeArquivos(const char* motivo);
     // Moves the series on to the next free name from the following series number on.

@@ -67,15 +67,16 @@ void RegistroDaSerie::acrescentar(const Texto& texto) {
 }
 
 void RegistroDaSerie::sorteio(int32_t posicao, int32_t numero, int32_t participantes) {
-    acrescentar(entrada(tipo::sorteio)
-                    .campo("posicao", posicao)
-                    .campo("numero", numero)
-                    .campo("participantes", participantes));
-    codigoDoSorteio_ = ultimoCodigo_;
+    sorteio(tipo::sorteio, posicao, numero, participantes);
 }
 
 void RegistroDaSerie::sorteioRecuperado(int32_t posicao, int32_t numero, int32_t participantes) {
-    acrescentar(entrada(tipo::sorteioRecuperado)
+    sorteio(tipo::sorteioRecuperado, posicao, numero, participantes);
+}
+
+void RegistroDaSerie::sorteio(const char* tipo, int32_t posicao, int32_t numero,
+                              int32_t participantes) {
+    acrescentar(entrada(tipo)
                     .campo("posicao", posicao)
                     .campo("numero", numero)
                     .campo("participantes", participantes));
@@ -116,7 +117,8 @@ void RegistroDaSerie::encerrada(const char* motivo) {
 
 RegistroDaSerie::Gravacao RegistroDaSerie::gravar(const QString& caminho) {
     const bool reivindicado = arquivo_.identidade(caminho).has_value();
-    const Gravacao g = arquivo_.gravar(caminho, reivindicado ? conteudo_.sliced(gravados_) : conteudo_);
+    const Gravacao g =
+        arquivo_.gravar(caminho, reivindicado ? conteudo_.sliced(gravados_) : conteudo_);
     if (g == Gravacao::Criado || g == Gravacao::Acrescentado)
         gravados_ = conteudo_.size();
     return g;

@@ -54,7 +54,9 @@ public:
     void encerrada(const char* motivo);
 
     // The last draw's code as people read it out, "AB12-CD34"; empty before the first draw.
-    QString codigoCurto() const { return codigoDoSorteio_.isEmpty() ? QString() : registro::codigoCurto(codigoDoSorteio_); }
+    QString codigoCurto() const {
+        return codigoDoSorteio_.isEmpty() ? QString() : registro::codigoCurto(codigoDoSorteio_);
+    }
 
     // What the file at the path lacks, on the device before this returns: a path not claimed
     // yet gets the whole record, the path claimed the entries not on file yet.
@@ -76,6 +78,7 @@ public:
                  const QByteArray& conteudo, const registro::LeituraDoRegistro& leitura);
 
 private:
+    void sorteio(const char* tipo, int32_t posicao, int32_t numero, int32_t participantes);
     void acrescentar(const registro::Texto& texto);
     registro::Texto entrada(const char* tipo);
     QByteArray sessao();

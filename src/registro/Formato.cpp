@@ -35,7 +35,9 @@ std::optional<int> numeroFixo(QByteArrayView texto, qsizetype inicio, qsizetype 
     return n;
 }
 
-QByteArray doisDigitos(int n) { return QByteArray::number(n).rightJustified(2, '0'); }
+QByteArray doisDigitos(int n) {
+    return QByteArray::number(n).rightJustified(2, '0');
+}
 
 // One code point onto the text; QString::fromUcs4 would take a lone U+FEFF for a byte order mark.
 void anexar(QString& texto, char32_t c) {
@@ -76,10 +78,18 @@ QByteArray escapar(const QString& valor) {
     escrito.reserve(valor.size());
     for (const char32_t c : valor.toUcs4()) {
         switch (c) {
-        case U'\\': escrito += QStringLiteral("\\\\"); break;
-        case U'\t': escrito += QStringLiteral("\\t"); break;
-        case U'\n': escrito += QStringLiteral("\\n"); break;
-        case U'\r': escrito += QStringLiteral("\\r"); break;
+        case U'\\':
+            escrito += QStringLiteral("\\\\");
+            break;
+        case U'\t':
+            escrito += QStringLiteral("\\t");
+            break;
+        case U'\n':
+            escrito += QStringLiteral("\\n");
+            break;
+        case U'\r':
+            escrito += QStringLiteral("\\r");
+            break;
         default:
             if (precisaDeEscape(c))
                 escrito += QStringLiteral("\\u{") + QString::number(uint(c), 16).toUpper() + u'}';
@@ -105,10 +115,18 @@ std::optional<QString> desescapar(QByteArrayView escrito) {
         if (++i >= bruto.size())
             return std::nullopt;
         switch (bruto[i].unicode()) {
-        case u'\\': valor += u'\\'; break;
-        case u't': valor += u'\t'; break;
-        case u'n': valor += u'\n'; break;
-        case u'r': valor += u'\r'; break;
+        case u'\\':
+            valor += u'\\';
+            break;
+        case u't':
+            valor += u'\t';
+            break;
+        case u'n':
+            valor += u'\n';
+            break;
+        case u'r':
+            valor += u'\r';
+            break;
         case u'u': {
             const qsizetype fim = bruto.indexOf(u'}', i);
             if (fim < 0 || i + 1 >= bruto.size() || bruto[i + 1] != u'{' || fim - i - 2 > 6)
@@ -149,7 +167,8 @@ QByteArray linha(QByteArrayView texto, QByteArrayView codigo) {
 }
 
 QString codigoCurto(QByteArrayView codigo) {
-    const QString digitos = QString::fromLatin1(codigo.first(std::min<qsizetype>(8, codigo.size()))).toUpper();
+    const QString digitos =
+        QString::fromLatin1(codigo.first(std::min<qsizetype>(8, codigo.size()))).toUpper();
     return digitos.left(4) + u'-' + digitos.mid(4);
 }
 
@@ -182,8 +201,8 @@ std::optional<platform::DataHoraLocal> lerData(QByteArrayView t, bool comDesloca
     const auto ano = numeroFixo(t, 0, 4), mes = numeroFixo(t, 5, 2), dia = numeroFixo(t, 8, 2);
     const auto hora = numeroFixo(t, 11, 2), minuto = numeroFixo(t, 14, 2);
     const auto segundo = numeroFixo(t, 17, 2);
-    if (!ano || !mes || !dia || !hora || !minuto || !segundo || !QDate(*ano, *mes, *dia).isValid() ||
-        *hora > 23 || *minuto > 59 || *segundo > 60)
+    if (!ano || !mes || !dia || !hora || !minuto || !segundo ||
+        !QDate(*ano, *mes, *dia).isValid() || *hora > 23 || *minuto > 59 || *segundo > 60)
         return std::nullopt;
     platform::DataHoraLocal d{*ano, *mes, *dia, *hora, *minuto, *segundo};
     if (comDeslocamento) {

@@ -11,7 +11,8 @@
 // The record of a series, line by line: each entry is its kind and its fields, separated by
 // tabs, then the field "codigo" with its chained code, then CR LF:
 //
-//   sorteio<TAB>data=2026-12-09 11:20:14<TAB>posicao=1<TAB>numero=17<TAB>participantes=30<TAB>codigo=<64 hex>
+//   sorteio<TAB>data=2026-12-09
+//   11:20:14<TAB>posicao=1<TAB>numero=17<TAB>participantes=30<TAB>codigo=<64 hex>
 //
 // An entry's code is the SHA-256 of the previous entry's code (64 lowercase hexadecimal digits;
 // for the opening entry, its session id of 32) followed by the entry's text, which is the line up

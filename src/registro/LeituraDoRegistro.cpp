@@ -40,11 +40,15 @@ const struct {
     const char* nome;
     Tipo tipo;
 } tipos[] = {
-    {tipo::abertura, Tipo::Abertura},       {tipo::sorteio, Tipo::Sorteio},
+    {tipo::abertura, Tipo::Abertura},
+    {tipo::sorteio, Tipo::Sorteio},
     {tipo::sorteioRecuperado, Tipo::SorteioRecuperado},
-    {tipo::contagem, Tipo::Contagem},       {tipo::ocorrencia, Tipo::Ocorrencia},
-    {tipo::continuacao, Tipo::Continuacao}, {tipo::arquivoRefeito, Tipo::ArquivoRefeito},
-    {tipo::concluida, Tipo::Concluida},     {tipo::encerrada, Tipo::Encerrada},
+    {tipo::contagem, Tipo::Contagem},
+    {tipo::ocorrencia, Tipo::Ocorrencia},
+    {tipo::continuacao, Tipo::Continuacao},
+    {tipo::arquivoRefeito, Tipo::ArquivoRefeito},
+    {tipo::concluida, Tipo::Concluida},
+    {tipo::encerrada, Tipo::Encerrada},
 };
 
 Tipo tipoDe(QByteArrayView nome) {
@@ -102,11 +106,13 @@ bool Leitor::separar(QByteArrayView linha) {
     entrada_.texto = linha.first(fimDoTexto).toByteArray();
     entrada_.codigo = linha.sliced(fimDoTexto + marca.size()).toByteArray();
     if (!ehHexadecimal(entrada_.codigo))
-        return falhar(Falha::EntradaInvalida, QStringLiteral("o código não tem 64 dígitos hexadecimais"));
+        return falhar(Falha::EntradaInvalida,
+                      QStringLiteral("o código não tem 64 dígitos hexadecimais"));
     const QList<QByteArray> partes = entrada_.texto.split('\t');
     entrada_.nomeDoTipo = partes.front();
     if (!ehNome(entrada_.nomeDoTipo))
-        return falhar(Falha::EntradaInvalida, QStringLiteral("a linha não começa com o tipo da entrada"));
+        return falhar(Falha::EntradaInvalida,
+                      QStringLiteral("a linha não começa com o tipo da entrada"));
     entrada_.tipo = tipoDe(entrada_.nomeDoTipo);
     for (qsizetype i = 1; i < partes.size(); ++i) {
         const qsizetype igual = partes[i].indexOf('=');
@@ -114,8 +120,9 @@ bool Leitor::separar(QByteArrayView linha) {
         const std::optional<QString> valor =
             igual < 0 ? std::nullopt : desescapar(QByteArrayView(partes[i]).sliced(igual + 1));
         if (!ehNome(chave) || !valor || entrada_.campo(chave))
-            return falhar(Falha::EntradaInvalida,
-                          QStringLiteral("o campo %1 não está como o programa o escreve").arg(i + 1));
+            return falhar(
+                Falha::EntradaInvalida,
+                QStringLiteral("o campo %1 não está como o programa o escreve").arg(i + 1));
         entrada_.campos.emplace_back(chave, *valor);
     }
     return true;
@@ -128,7 +135,8 @@ bool Leitor::encadear() {
                           QStringLiteral("o registro não começa com a entrada de abertura"));
         anterior_ = entrada_.valor("sessao").toLatin1();
         if (!ehHexadecimal(anterior_, 32))
-            return falhar(Falha::EntradaInvalida, QStringLiteral("a sessão não tem 32 dígitos hexadecimais"));
+            return falhar(Falha::EntradaInvalida,
+                          QStringLiteral("a sessão não tem 32 dígitos hexadecimais"));
     }
     if (registro::encadear(anterior_, entrada_.texto) != entrada_.codigo)
         return falhar(Falha::CodigoNaoConfere,
@@ -169,11 +177,13 @@ bool Leitor::lerCampos() {
     case Tipo::Abertura: {
         const QString executavel = entrada_.valor("executavel");
         if (entrada_.valor("formato") != QString::number(versaoDoFormato))
-            return falhar(Falha::EntradaInvalida, QStringLiteral("o formato do registro não é conhecido"));
+            return falhar(Falha::EntradaInvalida,
+                          QStringLiteral("o formato do registro não é conhecido"));
         if (!exigir("programa") || !exigir("arquivo") || !numero("serie", 1, INT32_MAX))
             return false;
         if (executavel != QStringLiteral("indisponivel") && !ehHexadecimal(executavel.toLatin1()))
-            return falhar(Falha::EntradaInvalida, QStringLiteral("o código do executável não é válido"));
+            return falhar(Falha::EntradaInvalida,
+                          QStringLiteral("o código do executável não é válido"));
         const auto n = numero("participantes", minimoDeParticipantes, maximoDeParticipantes);
         if (!n)
             return false;
@@ -185,7 +195,8 @@ bool Leitor::lerCampos() {
         const auto posicao = numero("posicao", 1, maximoDeParticipantes);
         const auto n = posicao ? numero("numero", 1, maximoDeParticipantes) : std::nullopt;
         const auto participantes =
-            n ? numero("participantes", minimoDeParticipantes, maximoDeParticipantes) : std::nullopt;
+            n ? numero("participantes", minimoDeParticipantes, maximoDeParticipantes)
+              : std::nullopt;
         if (!participantes)
             return false;
         entrada_.posicao = static_cast<int32_t>(*posicao);
@@ -195,7 +206,8 @@ bool Leitor::lerCampos() {
     }
     case Tipo::Contagem: {
         const auto de = numero("de", minimoDeParticipantes, maximoDeParticipantes);
-        const auto para = de ? numero("para", minimoDeParticipantes, maximoDeParticipantes) : std::nullopt;
+        const auto para =
+            de ? numero("para", minimoDeParticipantes, maximoDeParticipantes) : std::nullopt;
         if (!para)
             return false;
         entrada_.participantes = static_cast<int32_t>(*para);
@@ -217,7 +229,8 @@ bool Leitor::lerCampos() {
     case Tipo::Encerrada: {
         const QString motivo = entrada_.valor("motivo");
         return motivo == QStringLiteral("reinicio") || motivo == QStringLiteral("fechamento") ||
-               falhar(Falha::EntradaInvalida, QStringLiteral("o motivo do encerramento não é conhecido"));
+               falhar(Falha::EntradaInvalida,
+                      QStringLiteral("o motivo do encerramento não é conhecido"));
     }
     case Tipo::Outro:
         break;
@@ -228,7 +241,9 @@ bool Leitor::lerCampos() {
 // What each entry may say, given the entries before it.
 bool Leitor::seguir() {
     const Entrada& e = entrada_;
-    const auto fora = [&](const QString& detalhe) { return falhar(Falha::ForaDeSequencia, detalhe); };
+    const auto fora = [&](const QString& detalhe) {
+        return falhar(Falha::ForaDeSequencia, detalhe);
+    };
     if (!l_.entradas.empty() && l_.encerrada())
         return fora(QStringLiteral("há uma entrada depois do encerramento da série"));
     switch (e.tipo) {
@@ -241,13 +256,17 @@ bool Leitor::seguir() {
     case Tipo::Sorteio:
     case Tipo::SorteioRecuperado:
         if (e.posicao != sorteados_ + 1)
-            return fora(QStringLiteral("o sorteio %1 vem depois do sorteio %2").arg(e.posicao).arg(sorteados_));
+            return fora(QStringLiteral("o sorteio %1 vem depois do sorteio %2")
+                            .arg(e.posicao)
+                            .arg(sorteados_));
         if (e.participantes != participantes_)
             return fora(QStringLiteral("o sorteio diz %1 participantes, mas eram %2")
                             .arg(e.participantes)
                             .arg(participantes_));
         if (e.numero > participantes_)
-            return fora(QStringLiteral("o número %1 está acima dos %2 participantes").arg(e.numero).arg(participantes_));
+            return fora(QStringLiteral("o número %1 está acima dos %2 participantes")
+                            .arg(e.numero)
+                            .arg(participantes_));
         if (numeros_.contains(e.numero))
             return fora(QStringLiteral("o número %1 já tinha sido sorteado").arg(e.numero));
         numeros_.insert(e.numero);
@@ -255,13 +274,15 @@ bool Leitor::seguir() {
         return true;
     case Tipo::Contagem:
         if (e.valor("de") != QString::number(participantes_) || e.participantes <= participantes_)
-            return fora(QStringLiteral("a contagem não parte dos %1 participantes para um número maior")
-                            .arg(participantes_));
+            return fora(
+                QStringLiteral("a contagem não parte dos %1 participantes para um número maior")
+                    .arg(participantes_));
         participantes_ = e.participantes;
         return true;
     case Tipo::Continuacao:
         if (e.posicao != sorteados_ + 1)
-            return fora(QStringLiteral("a continuação não parte do sorteio %1").arg(sorteados_ + 1));
+            return fora(
+                QStringLiteral("a continuação não parte do sorteio %1").arg(sorteados_ + 1));
         return true;
     case Tipo::ArquivoRefeito:
         if (e.valor("anterior") != arquivo_)
@@ -319,8 +340,9 @@ LeituraDoRegistro lerRegistro(const QByteArray& conteudo) {
     for (int numero = 1; inicio < conteudo.size(); ++numero) {
         const qsizetype fim = conteudo.indexOf('\n', inicio);
         if (fim < 0) {
-            leitura.problema = {Falha::LinhaCortada, numero,
-                                QStringLiteral("a linha não termina: o registro foi cortado no meio dela")};
+            leitura.problema = {
+                Falha::LinhaCortada, numero,
+                QStringLiteral("a linha não termina: o registro foi cortado no meio dela")};
             break;
         }
         if (fim == inicio || conteudo[fim - 1] != '\r') {

@@ -23,12 +23,16 @@ QString linhaDoArquivo(const Verificacao& v) {
 
 QString diferenca(const Verificacao& v) {
     using D = Verificacao::Diferenca;
-    const QString sorteio = QStringLiteral("o registro tem o número %1 (sorteio %2)").arg(v.esperado).arg(v.linha);
+    const QString sorteio =
+        QStringLiteral("o registro tem o número %1 (sorteio %2)").arg(v.esperado).arg(v.linha);
     switch (v.diferenca) {
     case D::NoRegistro:
-        return QStringLiteral("Linha %1 do registro: %2.").arg(v.problema.linha).arg(v.problema.detalhe);
+        return QStringLiteral("Linha %1 do registro: %2.")
+            .arg(v.problema.linha)
+            .arg(v.problema.detalhe);
     case D::OutraSerie:
-        return QStringLiteral("O registro é de outra série: ele registra o arquivo %1.").arg(v.outroArquivo);
+        return QStringLiteral("O registro é de outra série: ele registra o arquivo %1.")
+            .arg(v.outroArquivo);
     case D::LinhaInvalida:
         return QStringLiteral("Linha %1 do arquivo de resultados: «%2» não é um número desta série "
                               "como o programa o grava%3.")
@@ -36,7 +40,8 @@ QString diferenca(const Verificacao& v) {
             .arg(v.textoDaLinha.left(40))
             .arg(v.esperado != 0 ? QStringLiteral("; ") + sorteio : QString());
     case D::NumeroAlterado:
-        return linhaDoArquivo(v) + QStringLiteral("o número %1 foi alterado; %2.").arg(v.numero).arg(sorteio);
+        return linhaDoArquivo(v) +
+               QStringLiteral("o número %1 foi alterado; %2.").arg(v.numero).arg(sorteio);
     case D::NumeroFaltando:
         if (v.faltando > 1)
             return QStringLiteral("O arquivo de resultados termina na linha %1: faltam os números "
@@ -45,7 +50,8 @@ QString diferenca(const Verificacao& v) {
                 .arg(v.faltando)
                 .arg(v.linha)
                 .arg(v.esperado);
-        return linhaDoArquivo(v) + QStringLiteral("falta o número %1 (sorteio %2).").arg(v.esperado).arg(v.linha);
+        return linhaDoArquivo(v) +
+               QStringLiteral("falta o número %1 (sorteio %2).").arg(v.esperado).arg(v.linha);
     case D::NumeroAMais:
         return linhaDoArquivo(v) +
                QStringLiteral("o número %1 está a mais: não consta do registro.").arg(v.numero);
@@ -69,29 +75,33 @@ QString relatorio(const Verificacao& v) {
     case R::Ilegivel:
         return QStringLiteral("Não foi possível ler o arquivo:\n%1\n").arg(v.ilegivel);
     case R::SemRegistro:
-        return QStringLiteral("O arquivo de resultados não tem registro:\n%1\n\n"
-                              "O registro %2 não foi encontrado ao lado dele. O arquivo foi gravado "
-                              "por uma versão anterior do programa, que não fazia registro, ou o "
-                              "registro foi apagado ou movido. Sem ele, a série não pode ser "
-                              "verificada.\n")
+        return QStringLiteral(
+                   "O arquivo de resultados não tem registro:\n%1\n\n"
+                   "O registro %2 não foi encontrado ao lado dele. O arquivo foi gravado "
+                   "por uma versão anterior do programa, que não fazia registro, ou o "
+                   "registro foi apagado ou movido. Sem ele, a série não pode ser "
+                   "verificada.\n")
             .arg(v.arquivo, nomeDoArquivo(v.registro));
     case R::Alterada:
-        return QStringLiteral("A SÉRIE NÃO CONFERE COM O SEU REGISTRO.\n\nArquivo: %1\nRegistro: %2\n\n%3\n")
+        return QStringLiteral(
+                   "A SÉRIE NÃO CONFERE COM O SEU REGISTRO.\n\nArquivo: %1\nRegistro: %2\n\n%3\n")
             .arg(v.arquivo, v.registro, diferenca(v));
     case R::Intacta:
         break;
     }
-    QString texto = QStringLiteral("Série íntegra: o arquivo de resultados confere com o seu registro.\n\n"
-                                   "Arquivo: %1\nRegistro: %2\n\nNúmeros sorteados: %3\n")
-                        .arg(v.arquivo, v.registro)
-                        .arg(v.sorteados);
+    QString texto =
+        QStringLiteral("Série íntegra: o arquivo de resultados confere com o seu registro.\n\n"
+                       "Arquivo: %1\nRegistro: %2\n\nNúmeros sorteados: %3\n")
+            .arg(v.arquivo, v.registro)
+            .arg(v.sorteados);
     if (v.sorteados > 0)
         texto += QStringLiteral("Primeiro sorteio: %1\nÚltimo sorteio: %2\n")
                      .arg(dataHora(v.primeiro), dataHora(v.ultimo));
-    texto += QStringLiteral("\nCódigo de verificação:\n%1\n\nConfira se este é o código anunciado no "
-                            "fim do sorteio ou impresso na ata: quem refizesse o arquivo e o "
-                            "registro juntos chegaria a outro código (%2 é o começo dele).\n")
-                 .arg(QString::fromLatin1(v.codigo), codigoCurto(v.codigo));
+    texto +=
+        QStringLiteral("\nCódigo de verificação:\n%1\n\nConfira se este é o código anunciado no "
+                       "fim do sorteio ou impresso na ata: quem refizesse o arquivo e o "
+                       "registro juntos chegaria a outro código (%2 é o começo dele).\n")
+            .arg(QString::fromLatin1(v.codigo), codigoCurto(v.codigo));
     return texto;
 }
 

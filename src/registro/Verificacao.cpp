@@ -4,6 +4,7 @@
 
 #include <engine/EstadoSorteio.h>
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -13,6 +14,18 @@ namespace rodaleque::registro {
 namespace {
 
 const QString sufixoDoRegistro = QStringLiteral("-registro.txt");
+
+// Far beyond what a series writes (99999 lines of at most 7 bytes; a record of some 15 MiB),
+// so that no file given to the check can take all the memory.
+constexpr qint64 maiorArquivoDeResultados = qint64(1) << 20;
+constexpr qint64 maiorRegistro = qint64(1) << 28;
+
+std::optional<QByteArray> lerAte(platform::Arquivos& arquivos, const QString& caminho,
+                                 qint64 limite) {
+    if (QFileInfo(caminho).size() > limite)
+        return std::nullopt;
+    return arquivos.ler(caminho);
+}
 
 using Numeros = std::vector<int32_t>;
 
@@ -39,7 +52,8 @@ QString linhaDoArquivo(const QByteArray& resultados, int linha) {
 }
 
 // The first place where the file's numbers leave the record's draws.
-void compararNumeros(Verificacao& v, const QByteArray& resultados, const LeituraDoRegistro& leitura) {
+void compararNumeros(Verificacao& v, const QByteArray& resultados,
+                     const LeituraDoRegistro& leitura) {
     using D = Verificacao::Diferenca;
     const std::vector<const Entrada*> sorteios = leitura.sorteios();
     const SerieLida lida = lerSerie(resultados, maximoDeParticipantes);
@@ -53,10 +67,12 @@ void compararNumeros(Verificacao& v, const QByteArray& resultados, const Leitura
         v.esperado = sorteios[i]->numero;
     if (i < comuns) {
         v.numero = numeros[i];
-        const auto noRegistro = std::find_if(sorteios.begin(), sorteios.end(),
-                                             [&](const Entrada* e) { return e->numero == v.numero; });
+        const auto noRegistro =
+            std::find_if(sorteios.begin(), sorteios.end(),
+                         [&](const Entrada* e) { return e->numero == v.numero; });
         if (noRegistro == sorteios.end()) {
-            v.diferenca = iguaisDesde(numeros, i + 1, sorteios, i) ? D::NumeroAMais : D::NumeroAlterado;
+            v.diferenca =
+                iguaisDesde(numeros, i + 1, sorteios, i) ? D::NumeroAMais : D::NumeroAlterado;
         } else if (iguaisDesde(numeros, i, sorteios, i + 1)) {
             v.diferenca = D::NumeroFaltando;
         } else {
@@ -126,12 +142,13 @@ Verificacao verificar(const QByteArray& resultados, const QByteArray& registro,
 
 Verificacao verificarArquivo(platform::Arquivos& arquivos, const QString& caminho) {
     // A link given by an auditor leads to the file it names, whose record lies beside it.
-    const QString real = QFileInfo(caminho).canonicalFilePath();
+    const QString real = QDir::toNativeSeparators(QFileInfo(caminho).canonicalFilePath());
     const QString arquivo = caminhoDosResultados(real.isEmpty() ? caminho : real);
     Verificacao v;
     v.arquivo = arquivo;
     v.registro = caminhoDoRegistro(arquivo);
-    const std::optional<QByteArray> resultados = arquivos.ler(arquivo);
+    const std::optional<QByteArray> resultados =
+        lerAte(arquivos, arquivo, maiorArquivoDeResultados);
     if (!resultados) {
         v.ilegivel = arquivo;
         return v;
@@ -140,7 +157,7 @@ Verificacao verificarArquivo(platform::Arquivos& arquivos, const QString& caminh
         v.resultado = Verificacao::Resultado::SemRegistro;
         return v;
     }
-    const std::optional<QByteArray> registro = arquivos.ler(v.registro);
+    const std::optional<QByteArray> registro = lerAte(arquivos, v.registro, maiorRegistro);
     if (!registro) {
         v.ilegivel = v.registro;
         return v;
@@ -153,10 +170,13 @@ Verificacao verificarArquivo(platform::Arquivos& arquivos, const QString& caminh
 
 int codigoDeSaida(const Verificacao& v) {
     switch (v.resultado) {
-    case Verificacao::Resultado::Intacta: return 0;
-    case Verificacao::Resultado::Alterada: return 1;
+    case Verificacao::Resultado::Intacta:
+        return 0;
+    case Verificacao::Resultado::Alterada:
+        return 1;
     case Verificacao::Resultado::SemRegistro:
-    case Verificacao::Resultado::Ilegivel: break;
+    case Verificacao::Resultado::Ilegivel:
+        break;
     }
     return 2;
 }

@@ -43,19 +43,19 @@ struct Verificacao {
     QString registro; // its record
     QString ilegivel; // the file that could not be read
 
-    Problema problema;         // of the record, for NoRegistro
-    QString outroArquivo;      // for OutraSerie
-    int linha = 0;             // of the results file, counted from 1
-    int32_t numero = 0;        // what the results file holds there
-    int32_t esperado = 0;      // what the record has drawn there
+    Problema problema;           // of the record, for NoRegistro
+    QString outroArquivo;        // for OutraSerie
+    int linha = 0;               // of the results file, counted from 1
+    int32_t numero = 0;          // what the results file holds there
+    int32_t esperado = 0;        // what the record has drawn there
     int32_t posicaoDoNumero = 0; // for NumeroForaDeOrdem: where the record has `numero`
-    int32_t faltando = 0;      // for NumeroFaltando at the end: how many draws are missing
-    QString textoDaLinha;      // for LinhaInvalida: the line as it stands
+    int32_t faltando = 0;        // for NumeroFaltando at the end: how many draws are missing
+    QString textoDaLinha;        // for LinhaInvalida: the line as it stands
 
     // The record, as far as it was read.
     int32_t sorteados = 0;
     platform::DataHoraLocal primeiro, ultimo; // of the first and last draw
-    QByteArray codigo;                         // the verification code: the last entry's
+    QByteArray codigo;                        // the verification code: the last entry's
 };
 
 // The results file's bytes against its record's; `nomeDosResultados` is the results file's

@@ -17,16 +17,10 @@ namespace {
 
 struct Serie : MotorDeTeste {
     Serie() : MotorDeTeste(comGeradorReal()) { relogio.passoPorLeitura = 0.0004f; }
-    void comecar(int32_t n) {
-        motor.NovaSerie();
-        motor.aplicarContagem(n);
-    }
-    void sortear(int vezes) {
-        for (int i = 0; i < vezes; ++i)
-            motor.cmdSorteio_Click();
-    }
     QString registro() const { return registro::caminhoDoRegistro(motor.estado().Arquivo); }
-    registro::Verificacao verificar() { return registro::verificarArquivo(arquivos, estado().Arquivo); }
+    registro::Verificacao verificar() {
+        return registro::verificarArquivo(arquivos, estado().Arquivo);
+    }
 };
 
 } // namespace
@@ -37,7 +31,8 @@ TEST(RegistroDaSerie, CadaSorteioNoRegistroComSeuCodigoAntesDeAparecer) {
     EXPECT_FALSE(t.arquivos.conteudo.contains(t.registro())) << "no file before the first draw";
     for (int i = 1; i <= 3; ++i) {
         t.sortear(1);
-        const registro::LeituraDoRegistro l = registro::lerRegistro(t.arquivos.conteudo[t.registro()]);
+        const registro::LeituraDoRegistro l =
+            registro::lerRegistro(t.arquivos.conteudo[t.registro()]);
         ASSERT_TRUE(l.integro());
         const registro::Entrada& ultima = l.entradas.back();
         EXPECT_EQ(ultima.posicao, i);
@@ -60,7 +55,8 @@ TEST(RegistroDaSerie, FalhaAoGravarORegistroAvisaEAProximaGravacaoCompleta) {
     t.sortear(1);
     ASSERT_EQ(t.dialogos.mensagens.size(), 1);
     EXPECT_TRUE(t.dialogos.mensagens[0].startsWith(
-        QStringLiteral("Não foi possível gravar o número sorteado no registro da série:\n") + t.registro()));
+        QStringLiteral("Não foi possível gravar o número sorteado no registro da série:\n") +
+        t.registro()));
     EXPECT_EQ(t.controles.txtEnder_.valor, QStringLiteral("Falha ao gravar em: ") + t.registro());
     EXPECT_EQ(t.verificar().diferenca, registro::Verificacao::Diferenca::NumeroAMais);
 
@@ -82,8 +78,8 @@ TEST(RegistroDaSerie, ArquivoTiradoLevaASerieParaNovosArquivos) {
         const char* aviso; // the start of what the operator is told; none if empty
     };
     const Caso casos[] = {
-        {"record deleted", 3, [](Serie& t) { t.arquivos.remover(t.registro()); }, "registro-perdido",
-         "O registro desta série não foi encontrado ou foi substituído:\n"},
+        {"record deleted", 3, [](Serie& t) { t.arquivos.remover(t.registro()); },
+         "registro-perdido", "O registro desta série não foi encontrado ou foi substituído:\n"},
         {"record replaced", 3, [](Serie& t) { t.arquivos.trocar(t.registro(), "outro\r\n"); },
          "registro-perdido", "O registro desta série não foi encontrado"},
         {"results deleted", 3, [](Serie& t) { t.arquivos.remover(t.estado().Arquivo); },
@@ -105,7 +101,8 @@ TEST(RegistroDaSerie, ArquivoTiradoLevaASerieParaNovosArquivos) {
             EXPECT_TRUE(t.dialogos.mensagens[0].startsWith(QString::fromUtf8(c.aviso))) << c.nome;
         }
         // The draw, then what its write found.
-        const registro::LeituraDoRegistro l = registro::lerRegistro(t.arquivos.conteudo[t.registro()]);
+        const registro::LeituraDoRegistro l =
+            registro::lerRegistro(t.arquivos.conteudo[t.registro()]);
         ASSERT_GE(l.entradas.size(), 3u) << c.nome;
         const registro::Entrada& refeito = l.entradas.back();
         EXPECT_EQ(refeito.tipo, registro::Tipo::ArquivoRefeito) << c.nome;
@@ -116,9 +113,11 @@ TEST(RegistroDaSerie, ArquivoTiradoLevaASerieParaNovosArquivos) {
         EXPECT_EQ(t.verificar().resultado, registro::Verificacao::Resultado::Intacta) << c.nome;
         if (QByteArray(c.motivo) == "registro-perdido") {
             // Written before the record was found gone: the old file keeps the new number too.
-            EXPECT_EQ(t.arquivos.conteudo.value(antigo).count('\n'), c.antes + 1) << "the old file is left";
+            EXPECT_EQ(t.arquivos.conteudo.value(antigo).count('\n'), c.antes + 1)
+                << "the old file is left";
         }
-        EXPECT_TRUE(t.arquivos.conteudo[t.registro()].startsWith(antigoRegistro.left(antigoRegistro.indexOf('\n'))))
+        EXPECT_TRUE(t.arquivos.conteudo[t.registro()].startsWith(
+            antigoRegistro.left(antigoRegistro.indexOf('\n'))))
             << c.nome << ": the same record, opening and all";
     }
 }

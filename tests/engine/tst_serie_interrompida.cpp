@@ -47,14 +47,6 @@ struct Serie : MotorDeTeste {
         o.respostasNaPartida = std::move(respostas);
         return o;
     }
-    void comecar(int32_t n) {
-        motor.NovaSerie();
-        motor.aplicarContagem(n);
-    }
-    void sortear(int vezes) {
-        for (int i = 0; i < vezes; ++i)
-            motor.cmdSorteio_Click();
-    }
     QByteArray guardado() { return disco.conteudo.value(guardadoEm); }
     ArquivosEmMemoria& disco;
 };

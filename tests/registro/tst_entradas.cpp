@@ -15,7 +15,8 @@ using namespace rodaleque::teste;
 using registro::Tipo;
 
 TEST(Entradas, CadaUmaComoFoiFeitaNumaLinhaSo) {
-    const QString nota = QStringLiteral("Queda de energia\r\nàs 10h\ttab \\ \x01 \u2028 \u202E fim");
+    const QString nota =
+        QStringLiteral("Queda de energia\r\nàs 10h\ttab \\ \x01 \u2028 \u202E fim");
     PainelDeTeste t;
     t.relogio.data.deslocamentoUtc = -180;
     // The first draw's own 64 bits, then the record's session id.
@@ -37,8 +38,9 @@ TEST(Entradas, CadaUmaComoFoiFeitaNumaLinhaSo) {
     std::vector<Tipo> tipos;
     for (const registro::Entrada& e : l.entradas)
         tipos.push_back(e.tipo);
-    EXPECT_EQ(tipos, (std::vector<Tipo>{Tipo::Abertura, Tipo::Sorteio, Tipo::Ocorrencia, Tipo::Sorteio,
-                                        Tipo::Sorteio, Tipo::Concluida, Tipo::Contagem, Tipo::Encerrada}));
+    EXPECT_EQ(tipos,
+              (std::vector<Tipo>{Tipo::Abertura, Tipo::Sorteio, Tipo::Ocorrencia, Tipo::Sorteio,
+                                 Tipo::Sorteio, Tipo::Concluida, Tipo::Contagem, Tipo::Encerrada}));
     const registro::Entrada& abertura = l.entradas[0];
     EXPECT_EQ(abertura.valor("sessao"), QStringLiteral("0123456789abcdeffedcba9876543210"));
     EXPECT_EQ(abertura.valor("executavel").toLatin1(),
@@ -62,14 +64,17 @@ TEST(Entradas, CadaUmaComoFoiFeitaNumaLinhaSo) {
 }
 
 TEST(Formato, ValoresVoltamComoEram) {
-    for (const QString& v : {QString(), QStringLiteral("simples"), QStringLiteral("a\\tb"),
-                             QStringLiteral("\t\n\r\\"), QStringLiteral("\x7F\u0085\u200B\uFEFF"),
-                             QString::fromUtf8("ação 😀 🇧🇷")}) {
+    for (const QString& v :
+         {QString(), QStringLiteral("simples"), QStringLiteral("a\\tb"), QStringLiteral("\t\n\r\\"),
+          QStringLiteral("\x7F\u0085\u200B\uFEFF"), QString::fromUtf8("ação 😀 🇧🇷")}) {
         const QByteArray escrito = registro::escapar(v);
         for (const char c : escrito)
-            EXPECT_TRUE(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) << escrito.toStdString();
-        EXPECT_EQ(registro::desescapar(escrito), std::optional<QString>(v)) << escrito.toStdString();
+            EXPECT_TRUE(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F)
+                << escrito.toStdString();
+        EXPECT_EQ(registro::desescapar(escrito), std::optional<QString>(v))
+            << escrito.toStdString();
     }
-    for (const char* ruim : {"\\", "\\x", "\\u{41}", "\\u{D800}", "\\u{110000}", "\\u41", "a\tb", "\xC3"})
+    for (const char* ruim :
+         {"\\", "\\x", "\\u{41}", "\\u{D800}", "\\u{110000}", "\\u41", "a\tb", "\xC3"})
         EXPECT_FALSE(registro::desescapar(ruim).has_value()) << ruim;
 }

@@ -46,6 +46,16 @@ struct MotorDeTeste {
 
     EstadoSorteio& estado() { return motor.estado(); }
 
+    // A new series of n under way, as the count command's engine side starts it; and draws.
+    void comecar(int32_t n) {
+        motor.NovaSerie();
+        motor.aplicarContagem(n);
+    }
+    void sortear(int vezes) {
+        for (int i = 0; i < vezes; ++i)
+            motor.cmdSorteio_Click();
+    }
+
     // What the participant-count command does when it accepts n.
     void aceitarParticipantes(int32_t n) {
         motor.NovaSerie();

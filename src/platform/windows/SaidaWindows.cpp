@@ -40,7 +40,8 @@ bool escreverBytes(HANDLE arquivo, const QByteArray& bytes) {
 } // namespace
 
 bool escrever(Saida saida, const QString& texto) {
-    const HANDLE destino = GetStdHandle(saida == Saida::Padrao ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+    const HANDLE destino =
+        GetStdHandle(saida == Saida::Padrao ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
     if (destino == INVALID_HANDLE_VALUE || destino == nullptr)
         return false;
     DWORD modo = 0;
