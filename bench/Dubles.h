@@ -3,9 +3,11 @@
 #include <platform/Arquivos.h>
 #include <platform/Dialogos.h>
 
+#include <QElapsedTimer>
 #include <QHash>
 
 #include <optional>
+#include <type_traits>
 
 namespace rodaleque::bench {
 
@@ -60,6 +62,40 @@ private:
         return identidade;
     }
     uint64_t feitos_ = 0;
+};
+
+// The real files, with the time spent in the durable writes noted.
+struct ArquivosCronometrados final : platform::Arquivos {
+    template <typename F> std::invoke_result_t<F> cronometrar(F&& gravar) {
+        QElapsedTimer t;
+        t.start();
+        const auto resultado = gravar();
+        ms += t.nsecsElapsed() / 1e6;
+        ++escritas;
+        return resultado;
+    }
+    bool nomeOcupado(const QString& caminho) override { return real.nomeOcupado(caminho); }
+    Criacao criarDuravel(const QString& caminho, const QByteArray& bytes,
+                         platform::Identidade& criado) override {
+        return cronometrar([&] { return real.criarDuravel(caminho, bytes, criado); });
+    }
+    Acrescimo acrescentarDuravel(const QString& caminho, const platform::Identidade& arquivo,
+                                 const QByteArray& bytes) override {
+        return cronometrar([&] { return real.acrescentarDuravel(caminho, arquivo, bytes); });
+    }
+    std::optional<platform::Identidade> identidade(const QString& caminho) override {
+        return real.identidade(caminho);
+    }
+    std::optional<QByteArray> ler(const QString& caminho) override { return real.ler(caminho); }
+    bool substituirDuravel(const QString& caminho, const QByteArray& bytes) override {
+        return cronometrar([&] { return real.substituirDuravel(caminho, bytes); });
+    }
+    bool remover(const QString& caminho) override {
+        return cronometrar([&] { return real.remover(caminho); });
+    }
+    platform::ArquivosDoSistema real;
+    double ms = 0;
+    int64_t escritas = 0;
 };
 
 struct DialogosMudos : platform::Dialogos {
