@@ -16,19 +16,22 @@ namespace rodaleque::bench {
 // numbers are dropped, and a file that held them cannot be read back.
 struct ArquivosDescartados : platform::Arquivos {
     bool nomeOcupado(const QString& caminho) override { return arquivos.contains(caminho); }
-    Criacao criarDuravel(const QString& caminho, const QByteArray&,
+    Criacao criarDuravel(const QString& caminho, const QByteArray& bytes,
                          platform::Identidade& criado) override {
         if (arquivos.contains(caminho))
             return Criacao::NomeOcupado;
         criado = novo(caminho, std::nullopt);
+        arquivos[caminho].tamanho = bytes.size();
         return Criacao::Gravado;
     }
     Acrescimo acrescentarDuravel(const QString& caminho, const platform::Identidade& arquivo,
-                                 const QByteArray&) override {
+                                 const QByteArray& bytes, qint64 tamanho) override {
         const auto it = arquivos.find(caminho);
-        if (it == arquivos.end() || it->identidade != arquivo)
+        if (it == arquivos.end() || it->identidade != arquivo ||
+            (tamanho != qualquerTamanho && it->tamanho != tamanho))
             return Acrescimo::Trocado;
         it->conteudo.reset();
+        it->tamanho += bytes.size();
         return Acrescimo::Gravado;
     }
     std::optional<platform::Identidade> identidade(const QString& caminho) override {
@@ -51,6 +54,7 @@ struct ArquivosDescartados : platform::Arquivos {
     struct Arquivo {
         platform::Identidade identidade;
         std::optional<QByteArray> conteudo; // nothing once numbers were dropped
+        qint64 tamanho = 0;
     };
     QHash<QString, Arquivo> arquivos;
 
@@ -80,8 +84,8 @@ struct ArquivosCronometrados final : platform::Arquivos {
         return cronometrar([&] { return real.criarDuravel(caminho, bytes, criado); });
     }
     Acrescimo acrescentarDuravel(const QString& caminho, const platform::Identidade& arquivo,
-                                 const QByteArray& bytes) override {
-        return cronometrar([&] { return real.acrescentarDuravel(caminho, arquivo, bytes); });
+                                 const QByteArray& bytes, qint64 tamanho) override {
+        return cronometrar([&] { return real.acrescentarDuravel(caminho, arquivo, bytes, tamanho); });
     }
     std::optional<platform::Identidade> identidade(const QString& caminho) override {
         return real.identidade(caminho);

@@ -6,8 +6,9 @@ ArquivoDaSerie::Gravacao ArquivoDaSerie::gravar(const QString& caminho, const QB
     using Acrescimo = platform::Arquivos::Acrescimo;
     using Criacao = platform::Arquivos::Criacao;
     if (caminho == criado_) {
-        switch (arquivos_.acrescentarDuravel(caminho, identidade_, bytes)) {
+        switch (arquivos_.acrescentarDuravel(caminho, identidade_, bytes, tamanho_)) {
         case Acrescimo::Gravado:
+            tamanho_ += bytes.size();
             return Gravacao::Acrescentado;
         case Acrescimo::Trocado:
             return Gravacao::Trocado;
@@ -18,7 +19,7 @@ ArquivoDaSerie::Gravacao ArquivoDaSerie::gravar(const QString& caminho, const QB
     platform::Identidade criado;
     switch (arquivos_.criarDuravel(caminho, bytes, criado)) {
     case Criacao::Gravado:
-        retomar(caminho, criado);
+        retomar(caminho, criado, bytes.size());
         return Gravacao::Criado;
     case Criacao::NomeOcupado:
         return Gravacao::NomeOcupado;
@@ -28,9 +29,11 @@ ArquivoDaSerie::Gravacao ArquivoDaSerie::gravar(const QString& caminho, const QB
     return Gravacao::Falhou;
 }
 
-void ArquivoDaSerie::retomar(const QString& caminho, const platform::Identidade& identidade) {
+void ArquivoDaSerie::retomar(const QString& caminho, const platform::Identidade& identidade,
+                             qint64 tamanho) {
     criado_ = caminho;
     identidade_ = identidade;
+    tamanho_ = tamanho;
 }
 
 std::optional<platform::Identidade> ArquivoDaSerie::identidade(const QString& caminho) const {

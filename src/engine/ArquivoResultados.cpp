@@ -47,14 +47,23 @@ namespace {
 // Digits only, so the system's single-byte code page is plain ASCII; CR LF everywhere.
 QByteArray linhaDe(int32_t n) { return text(n).toLatin1() + "\r\n"; }
 
+QByteArray linhasDe(const std::vector<int32_t>& numeros) {
+    QByteArray linhas;
+    for (const int32_t n : numeros)
+        linhas += linhaDe(n);
+    return linhas;
+}
+
 } // namespace
 
 ArquivoResultados::Gravacao ArquivoResultados::gravar(const QString& arquivo,
                                                       const std::vector<int32_t>& numeros) {
-    QByteArray linhas;
-    for (const int32_t n : numeros)
-        linhas += linhaDe(n);
-    return arquivo_.gravar(arquivo, linhas);
+    return arquivo_.gravar(arquivo, linhasDe(numeros));
+}
+
+void ArquivoResultados::retomar(const QString& arquivo, const platform::Identidade& identidade,
+                                const std::vector<int32_t>& numeros) {
+    arquivo_.retomar(arquivo, identidade, linhasDe(numeros).size());
 }
 
 std::optional<SerieLida> ArquivoResultados::lerSerie(const QString& arquivo,

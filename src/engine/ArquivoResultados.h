@@ -47,10 +47,10 @@ public:
     // of a series claims its file with them, every later one appends them to the file claimed.
     Gravacao gravar(const QString& arquivo, const std::vector<int32_t>& numeros);
 
-    // The series' file as claimed, for a series that goes on after the program stopped.
-    void retomar(const QString& arquivo, const platform::Identidade& identidade) {
-        arquivo_.retomar(arquivo, identidade);
-    }
+    // The series' file as claimed, holding these numbers, for a series that goes on after the
+    // program stopped.
+    void retomar(const QString& arquivo, const platform::Identidade& identidade,
+                 const std::vector<int32_t>& numeros);
 
     // What the series' file is, once claimed.
     std::optional<platform::Identidade> identidade(const QString& arquivo) const {

@@ -155,7 +155,7 @@ void MotorSorteio::continuarSerie(const SerieInterrompida& serie,
     Controles& c = ambiente_.controles;
     estado_.nSerie = serie.serie;
     estado_.Arquivo = serie.arquivo;
-    ambiente_.arquivo.retomar(serie.arquivo, *serie.identidade);
+    ambiente_.arquivo.retomar(serie.arquivo, *serie.identidade, numeros);
     mostrarSerie();
     c.txtEnder().setText(prefixoDoArquivo::gravando() + serie.arquivo);
 

@@ -22,20 +22,16 @@ MotorSorteio::Gravado MotorSorteio::gravarSerie() {
         return {}; // nothing drawn yet: what the record holds waits for the first number
     std::vector<Perda> perdas;
     const Gravado gravado = gravarOQueFalta(perdas);
-    for (const Perda& p : perdas)
-        ambiente_.dialogos.caixaDeMensagem(
-            p.doRegistro
-                ? QStringLiteral(
-                      "O registro desta série não foi encontrado ou foi substituído:\n") +
-                      p.caminho +
-                      QStringLiteral(
-                          "\n\nA série e o seu registro serão gravados em novos arquivos.")
-                : QStringLiteral("O arquivo de resultados desta série não foi encontrado ou foi "
-                                 "substituído:\n") +
-                      p.caminho +
-                      QStringLiteral(
-                          "\n\nOs números desta série serão gravados em um novo arquivo."),
-            platform::Dialogos::OkInformacao);
+    for (const Perda& p : perdas) {
+        const QString aviso =
+            p.doRegistro ? QStringLiteral("O registro desta série não foi encontrado, foi "
+                                          "substituído ou foi alterado:\n%1\n\nA série e o seu "
+                                          "registro serão gravados em novos arquivos.")
+                         : QStringLiteral("O arquivo de resultados desta série não foi encontrado "
+                                          "ou foi substituído:\n%1\n\nOs números desta série "
+                                          "serão gravados em um novo arquivo.");
+        ambiente_.dialogos.caixaDeMensagem(aviso.arg(p.caminho), platform::Dialogos::OkInformacao);
+    }
     return gravado;
 }
 
@@ -72,7 +68,7 @@ bool MotorSorteio::mudarDepoisDe(Gravacao g, const Perda& arquivo, std::vector<P
     if (g == Gravacao::NomeOcupado)
         return mudarDeArquivos("nome-ocupado");
     perdas.push_back(arquivo);
-    return mudarDeArquivos(arquivo.doRegistro ? "registro-perdido" : "arquivo-perdido");
+    return mudarDeArquivos(arquivo.doRegistro ? "registro-trocado" : "arquivo-trocado");
 }
 
 // A claim gets the whole series so far; an append, every number not on file yet (one whose

@@ -136,7 +136,7 @@ bool RegistroDaSerie::retomar(const QString& caminho, const platform::Identidade
         codigoDoSorteio_ = sorteios.back()->codigo;
     const bool cortada = conteudo.size() > conteudo_.size();
     if (!cortada) {
-        arquivo_.retomar(caminho, identidade);
+        arquivo_.retomar(caminho, identidade, conteudo_.size());
         return false;
     }
     // The line cut short was never acknowledged: the file goes on from the last whole entry.
@@ -144,7 +144,7 @@ bool RegistroDaSerie::retomar(const QString& caminho, const platform::Identidade
     // name taken and moves the series to a new pair of files, as any name taken does.
     if (arquivos_.substituirDuravel(caminho, conteudo_))
         if (const std::optional<platform::Identidade> nova = arquivos_.identidade(caminho))
-            arquivo_.retomar(caminho, *nova);
+            arquivo_.retomar(caminho, *nova, conteudo_.size());
     return true;
 }
 

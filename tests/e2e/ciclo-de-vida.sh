@@ -346,7 +346,7 @@ arquivo-apagado)
   confere "the new file begins with the series' five numbers" comeca_com "$pasta/$novo" "$servidor_x_pasta/antes"
   confere "and goes on with the sixth" test "$(linhas "$pasta/$novo")" -eq 6
   confere "the new file verifies intact against the record that went with it" intacta "$novo"
-  confere "whose record says why" grep -q $'^arquivo-refeito\t.*\tmotivo=arquivo-perdido\t' "$pasta/$(basename "$novo" .txt)-registro.txt"
+  confere "whose record says why" grep -q $'^arquivo-refeito\t.*\tmotivo=arquivo-trocado\t' "$pasta/$(basename "$novo" .txt)-registro.txt"
   ;;
 
 registro)

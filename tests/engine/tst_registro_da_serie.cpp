@@ -79,11 +79,19 @@ TEST(RegistroDaSerie, ArquivoTiradoLevaASerieParaNovosArquivos) {
     };
     const Caso casos[] = {
         {"record deleted", 3, [](Serie& t) { t.arquivos.remover(t.registro()); },
-         "registro-perdido", "O registro desta série não foi encontrado ou foi substituído:\n"},
+         "registro-trocado",
+         "O registro desta série não foi encontrado, foi substituído ou foi alterado:\n"},
         {"record replaced", 3, [](Serie& t) { t.arquivos.trocar(t.registro(), "outro\r\n"); },
-         "registro-perdido", "O registro desta série não foi encontrado"},
+         "registro-trocado", "O registro desta série não foi encontrado"},
+        // Notepad saves over the same file: only its length tells.
+        {"record edited in place", 3,
+         [](Serie& t) { t.arquivos.conteudo[t.registro()].replace("numero=", "numero=1"); },
+         "registro-trocado", "O registro desta série não foi encontrado"},
         {"results deleted", 3, [](Serie& t) { t.arquivos.remover(t.estado().Arquivo); },
-         "arquivo-perdido", "O arquivo de resultados desta série não foi encontrado"},
+         "arquivo-trocado", "O arquivo de resultados desta série não foi encontrado"},
+        {"results edited in place", 3,
+         [](Serie& t) { t.arquivos.conteudo[t.estado().Arquivo] += "1\r\n"; }, "arquivo-trocado",
+         "O arquivo de resultados desta série não foi encontrado"},
         {"record's name taken", 0, [](Serie& t) { t.arquivos.trocar(t.registro(), "alheio"); },
          "nome-ocupado", ""},
     };
@@ -111,7 +119,7 @@ TEST(RegistroDaSerie, ArquivoTiradoLevaASerieParaNovosArquivos) {
         EXPECT_EQ(refeito.valor("novo"), registro::nomeDoArquivo(t.estado().Arquivo)) << c.nome;
         EXPECT_EQ(l.entradas[l.entradas.size() - 2].posicao, c.antes + 1) << c.nome;
         EXPECT_EQ(t.verificar().resultado, registro::Verificacao::Resultado::Intacta) << c.nome;
-        if (QByteArray(c.motivo) == "registro-perdido") {
+        if (QByteArray(c.motivo) == "registro-trocado") {
             // Written before the record was found gone: the old file keeps the new number too.
             EXPECT_EQ(t.arquivos.conteudo.value(antigo).count('\n'), c.antes + 1)
                 << "the old file is left";

@@ -93,8 +93,9 @@ struct ArquivosEmMemoria : platform::Arquivos {
         return Criacao::Gravado;
     }
     Acrescimo acrescentarDuravel(const QString& caminho, const platform::Identidade& arquivo,
-                                 const QByteArray& bytes) override {
-        if (identidade(caminho) != arquivo)
+                                 const QByteArray& bytes, qint64 tamanho) override {
+        if (identidade(caminho) != arquivo ||
+            (tamanho != qualquerTamanho && conteudo.value(caminho).size() != tamanho))
             return Acrescimo::Trocado;
         if (falharAcrescimos || falharEm.contains(caminho))
             return Acrescimo::Falhou;
