@@ -15,6 +15,8 @@ using numeros::text;
 void MotorSorteio::aplicarContagem(int32_t n) {
     Controles& c = ambiente_.controles;
     const int32_t antes = estado_.nParticipantes;
+    if (antes == 0)
+        ambiente_.registroDaSerie.conhecerExecutavel();
     estado_.nParticipantes = n;
     if (contagens_.empty() || contagens_.back().participantes != n)
         contagens_.push_back({c.lstN().listCount(), n});

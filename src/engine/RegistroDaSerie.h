@@ -36,6 +36,9 @@ public:
                     platform::Entropia& entropia, Programa programa);
 
     bool aberto() const { return !ultimoCodigo_.isEmpty(); }
+    // The executable's SHA-256, worked out once, ahead of the first opening: a series begins
+    // with the operator typing its count, where a pause goes unseen, not with its first draw.
+    void conhecerExecutavel() { static_cast<void>(executavel()); }
     // A new record, opened by its first entry, chained from a session id of the system's
     // entropy: the series' number, its results file's name and the count in force.
     void abrir(int32_t serie, const QString& arquivo, int32_t participantes);

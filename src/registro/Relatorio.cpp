@@ -99,8 +99,8 @@ QString relatorio(const Verificacao& v) {
                      .arg(dataHora(v.primeiro), dataHora(v.ultimo));
     texto +=
         QStringLiteral("\nCódigo de verificação:\n%1\n\nConfira se este é o código anunciado no "
-                       "fim do sorteio ou impresso na ata: quem refizesse o arquivo e o "
-                       "registro juntos chegaria a outro código (%2 é o começo dele).\n")
+                       "fim do sorteio ou impresso na ata (ele começa por %2): um arquivo e um "
+                       "registro refeitos juntos dariam outro código.\n")
             .arg(QString::fromLatin1(v.codigo), codigoCurto(v.codigo));
     return texto;
 }

@@ -323,6 +323,8 @@ continuar)
   antes_de_sortear=$(arquivos_de_resultados | wc -l)
   informar_participantes 30
   sortear
+  um_a_mais() { [ "$(arquivos_de_resultados | wc -l)" -eq $((antes_de_sortear + 1)) ]; }
+  esperar "the new series' file" um_a_mais || true
   novo=$(resultados)
   confere "and a new series 1 begins" sh -c "echo '$novo' | grep -q '^sn\.1\[' && test '$novo' != '$segundo'"
   confere "in a file of its own" test "$(arquivos_de_resultados | wc -l)" -eq $((antes_de_sortear + 1))

@@ -288,7 +288,8 @@ void tst_frm1::serieInteiraComEnter() {
     // The last draw's code, as its record has it, under the number; the series verifies.
     const registro::Verificacao v = registro::verificarArquivo(t.arquivos, t.janela->motor().estado().Arquivo);
     QCOMPARE(v.resultado, registro::Verificacao::Resultado::Intacta);
-    const auto sorteios = registro::lerRegistro(t.arquivos.ler(v.registro).value()).sorteios();
+    const registro::LeituraDoRegistro lido = registro::lerRegistro(t.arquivos.ler(v.registro).value());
+    const auto sorteios = lido.sorteios();
     QCOMPARE(t.controle<QLabel>("lblCodigo")->text(),
              QStringLiteral("Código de verificação: ") + registro::codigoCurto(sorteios.back()->codigo));
 
