@@ -3,9 +3,11 @@
 #include <platform/Arquivos.h>
 #include <platform/Dialogos.h>
 
+#include <QElapsedTimer>
 #include <QHash>
 
 #include <optional>
+#include <type_traits>
 
 namespace rodaleque::bench {
 
@@ -14,19 +16,22 @@ namespace rodaleque::bench {
 // numbers are dropped, and a file that held them cannot be read back.
 struct ArquivosDescartados : platform::Arquivos {
     bool nomeOcupado(const QString& caminho) override { return arquivos.contains(caminho); }
-    Criacao criarDuravel(const QString& caminho, const QByteArray&,
+    Criacao criarDuravel(const QString& caminho, const QByteArray& bytes,
                          platform::Identidade& criado) override {
         if (arquivos.contains(caminho))
             return Criacao::NomeOcupado;
         criado = novo(caminho, std::nullopt);
+        arquivos[caminho].tamanho = bytes.size();
         return Criacao::Gravado;
     }
     Acrescimo acrescentarDuravel(const QString& caminho, const platform::Identidade& arquivo,
-                                 const QByteArray&) override {
+                                 const QByteArray& bytes, qint64 tamanho) override {
         const auto it = arquivos.find(caminho);
-        if (it == arquivos.end() || it->identidade != arquivo)
+        if (it == arquivos.end() || it->identidade != arquivo ||
+            (tamanho != qualquerTamanho && it->tamanho != tamanho))
             return Acrescimo::Trocado;
         it->conteudo.reset();
+        it->tamanho += bytes.size();
         return Acrescimo::Gravado;
     }
     std::optional<platform::Identidade> identidade(const QString& caminho) override {
@@ -49,6 +54,7 @@ struct ArquivosDescartados : platform::Arquivos {
     struct Arquivo {
         platform::Identidade identidade;
         std::optional<QByteArray> conteudo; // nothing once numbers were dropped
+        qint64 tamanho = 0;
     };
     QHash<QString, Arquivo> arquivos;
 
@@ -62,9 +68,44 @@ private:
     uint64_t feitos_ = 0;
 };
 
+// The real files, with the time spent in the durable writes noted.
+struct ArquivosCronometrados final : platform::Arquivos {
+    template <typename F> std::invoke_result_t<F> cronometrar(F&& gravar) {
+        QElapsedTimer t;
+        t.start();
+        const auto resultado = gravar();
+        ms += t.nsecsElapsed() / 1e6;
+        ++escritas;
+        return resultado;
+    }
+    bool nomeOcupado(const QString& caminho) override { return real.nomeOcupado(caminho); }
+    Criacao criarDuravel(const QString& caminho, const QByteArray& bytes,
+                         platform::Identidade& criado) override {
+        return cronometrar([&] { return real.criarDuravel(caminho, bytes, criado); });
+    }
+    Acrescimo acrescentarDuravel(const QString& caminho, const platform::Identidade& arquivo,
+                                 const QByteArray& bytes, qint64 tamanho) override {
+        return cronometrar([&] { return real.acrescentarDuravel(caminho, arquivo, bytes, tamanho); });
+    }
+    std::optional<platform::Identidade> identidade(const QString& caminho) override {
+        return real.identidade(caminho);
+    }
+    std::optional<QByteArray> ler(const QString& caminho) override { return real.ler(caminho); }
+    bool substituirDuravel(const QString& caminho, const QByteArray& bytes) override {
+        return cronometrar([&] { return real.substituirDuravel(caminho, bytes); });
+    }
+    bool remover(const QString& caminho) override {
+        return cronometrar([&] { return real.remover(caminho); });
+    }
+    platform::ArquivosDoSistema real;
+    double ms = 0;
+    int64_t escritas = 0;
+};
+
 struct DialogosMudos : platform::Dialogos {
     int caixaDeMensagem(const QString&, int) override { return RespostaOk; }
-    QString caixaDeEntrada(const QString&) override { return {}; }
+    QString caixaDeEntrada(const QString&, int) override { return {}; }
+    QString escolherArquivo(const QString&, const QString&) override { return {}; }
 };
 
 } // namespace rodaleque::bench

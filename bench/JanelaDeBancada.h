@@ -20,7 +20,7 @@ struct JanelaDeBancada {
     explicit JanelaDeBancada(platform::Arquivos& arquivos)
         : janela({relogio, arquivos, dialogos, abridor, gerador, entropia, pastaDeResultados,
                   QStringLiteral("/"), janelas, instancia,
-                  dados.filePath(QStringLiteral("serie"))}) {
+                  dados.filePath(QStringLiteral("serie")), &platform::Programa::lerExecutavel}) {
         relogio.segundos = 1000.0f;
         static_cast<void>(janela.Form_Load()); // no other copy runs: the test instance says so
     }

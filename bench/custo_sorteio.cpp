@@ -1,5 +1,6 @@
 // How long a draw takes as a series fills up: complete series on the real clock and the real
-// generator, the controls in memory, with and without the appends to the results file.
+// generator, the controls in memory, with and without the durable appends to the results file
+// and the record (whose entries are made and chained either way).
 #include "Dubles.h"
 #include "Medidas.h"
 #include "support/ControlesEmMemoria.h"
@@ -7,6 +8,7 @@
 
 #include <engine/MotorSorteio.h>
 #include <platform/Arquivos.h>
+#include <platform/Programa.h>
 #include <platform/Relogio.h>
 
 #include <QTemporaryDir>
@@ -36,6 +38,7 @@ struct Serie {
     std::unique_ptr<teste::PastaFixa> pasta;
     std::unique_ptr<ArquivoResultados> arquivo;
     std::unique_ptr<SerieEmAndamento> emAndamento;
+    std::unique_ptr<RegistroDaSerie> registro;
     std::unique_ptr<MotorSorteio> motor;
 
     Serie(platform::Arquivos& arquivos, const QString& pastaDosArquivos, int32_t n) {
@@ -43,8 +46,11 @@ struct Serie {
         arquivo = std::make_unique<ArquivoResultados>(arquivos, relogio, *pasta, QStringLiteral("/"));
         // No record of the running series: what is timed is the draw and its append.
         emAndamento = std::make_unique<SerieEmAndamento>(arquivos, QString());
+        registro = std::make_unique<RegistroDaSerie>(
+            arquivos, relogio, entropia,
+            RegistroDaSerie::Programa{QStringLiteral("bench"), &platform::Programa::lerExecutavel});
         motor = std::make_unique<MotorSorteio>(
-            Ambiente{controles, aleatorio, relogio, dialogos, *arquivo, *emAndamento});
+            Ambiente{controles, aleatorio, relogio, dialogos, *arquivo, *emAndamento, *registro});
         motor->iniciar();
         motor->estado().nParticipantes = n;
         motor->estado().Giro2 = n;
@@ -78,7 +84,7 @@ double serieCompleta(platform::Arquivos& arquivos, const QString& pasta, int32_t
 int main(int argc, char** argv) {
     const bool rapido = argc > 1 && QByteArray(argv[1]) == "--rapido";
     bench::ArquivosDescartados descartados;
-    platform::ArquivosDoSistema disco;
+    bench::ArquivosCronometrados disco;
     QTemporaryDir pasta;
 
     std::printf("draw cost, real clock; median over the series (attempts, ms)\n");
@@ -92,6 +98,8 @@ int main(int argc, char** argv) {
         for (int i = 0; i < series; ++i)
             semArquivo.push_back(serieCompleta(descartados, pasta.path(), n, marcos));
         std::vector<Marco> semMarcos;
+        disco.ms = 0;
+        disco.escritas = 0;
         const double comArquivo = serieCompleta(disco, pasta.path(), n, semMarcos);
 
         std::printf("N = %d (%d series)\n", n, series);
@@ -110,6 +118,10 @@ int main(int argc, char** argv) {
         std::printf("  whole series without file appends: %8.3f s (median), with appends "
                     "(one series, synced to disk): %8.3f s\n",
                     bench::mediana(semArquivo), comArquivo);
+        std::printf("    of which %.3f s in %lld durable writes of the results file and the record "
+                    "(%.3f ms each)\n",
+                    disco.ms / 1e3, static_cast<long long>(disco.escritas),
+                    disco.ms / double(std::max<int64_t>(1, disco.escritas)));
     }
     std::printf("peak resident memory: %.1f MiB\n", bench::picoDeMemoriaMiB());
 }

@@ -50,7 +50,9 @@ struct Programa {
     teste::PastaFixa pasta{QStringLiteral("/tmp")};
     ArquivoResultados arquivo{arquivos, relogio, pasta, QStringLiteral("/")};
     SerieEmAndamento emAndamento{arquivos, QString()}; // no record: nothing to go on with
-    MotorSorteio motor{Ambiente{controles, aleatorio, relogio, dialogos, arquivo, emAndamento}};
+    RegistroDaSerie registro{arquivos, relogio, entropia, {}};
+    MotorSorteio motor{
+        Ambiente{controles, aleatorio, relogio, dialogos, arquivo, emAndamento, registro}};
 
     Programa(std::mt19937_64& acaso, int32_t n) {
         relogio.passos = &acaso;

@@ -4,6 +4,7 @@
 // attempts: the panel entry and labels, the durable append, and the repaint that follows.
 // Every 5000 draws it prints resident memory and that cost; neither may grow with the entries
 // once the panel is full of them, beyond the entries' own text.
+#include "Dubles.h"
 #include "JanelaDeBancada.h"
 #include "Medidas.h"
 
@@ -15,44 +16,11 @@
 #include <cstdio>
 #include <numeric>
 #include <random>
-#include <type_traits>
 #include <vector>
 
 using namespace rodaleque;
 
 namespace {
-
-// The real files, with the time spent in the durable writes noted.
-struct ArquivosCronometrados : platform::Arquivos {
-    template <typename F> std::invoke_result_t<F> cronometrar(F&& gravar) {
-        QElapsedTimer t;
-        t.start();
-        const auto resultado = gravar();
-        ms += t.nsecsElapsed() / 1e6;
-        return resultado;
-    }
-    bool nomeOcupado(const QString& caminho) override { return real.nomeOcupado(caminho); }
-    Criacao criarDuravel(const QString& caminho, const QByteArray& bytes,
-                         platform::Identidade& criado) override {
-        return cronometrar([&] { return real.criarDuravel(caminho, bytes, criado); });
-    }
-    Acrescimo acrescentarDuravel(const QString& caminho, const platform::Identidade& arquivo,
-                                 const QByteArray& bytes) override {
-        return cronometrar([&] { return real.acrescentarDuravel(caminho, arquivo, bytes); });
-    }
-    std::optional<platform::Identidade> identidade(const QString& caminho) override {
-        return real.identidade(caminho);
-    }
-    std::optional<QByteArray> ler(const QString& caminho) override { return real.ler(caminho); }
-    bool substituirDuravel(const QString& caminho, const QByteArray& bytes) override {
-        return cronometrar([&] { return real.substituirDuravel(caminho, bytes); });
-    }
-    bool remover(const QString& caminho) override {
-        return cronometrar([&] { return real.remover(caminho); });
-    }
-    platform::ArquivosDoSistema real;
-    double ms = 0;
-};
 
 double percentil(std::vector<double> v, double p) {
     std::sort(v.begin(), v.end());
@@ -85,7 +53,7 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    ArquivosCronometrados arquivos;
+    bench::ArquivosCronometrados arquivos;
     bench::JanelaDeBancada bancada(arquivos);
     const int32_t n = 99999;
     bancada.informarParticipantes(n);

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "LeituraDaSerie.h"
+#include "ArquivoDaSerie.h"
+
+#include <registro/LeituraDaSerie.h>
 
 #include <platform/Arquivos.h>
 #include <platform/Programa.h>
@@ -27,13 +29,7 @@ inline QString falha() { return QStringLiteral("Falha ao gravar em: "); }
 // else may stand at its path by then.
 class ArquivoResultados {
 public:
-    enum class Gravacao {
-        Criado,      // the file was claimed with the line(s)
-        Acrescentado,
-        NomeOcupado, // something took the name since the set-up; nothing was written
-        Trocado,     // the series' file is gone, or another stands at its path; nothing written
-        Falhou,
-    };
+    using Gravacao = ArquivoDaSerie::Gravacao;
 
     ArquivoResultados(platform::Arquivos& arquivos, platform::Relogio& relogio,
                       platform::PastaDeResultados& pasta, QString separador);
@@ -51,11 +47,15 @@ public:
     // of a series claims its file with them, every later one appends them to the file claimed.
     Gravacao gravar(const QString& arquivo, const std::vector<int32_t>& numeros);
 
-    // The series' file as claimed, for a series that goes on after the program stopped.
-    void retomar(const QString& arquivo, const platform::Identidade& identidade);
+    // The series' file as claimed, holding these numbers, for a series that goes on after the
+    // program stopped.
+    void retomar(const QString& arquivo, const platform::Identidade& identidade,
+                 const std::vector<int32_t>& numeros);
 
     // What the series' file is, once claimed.
-    std::optional<platform::Identidade> identidade(const QString& arquivo) const;
+    std::optional<platform::Identidade> identidade(const QString& arquivo) const {
+        return arquivo_.identidade(arquivo);
+    }
 
     // A series' file read back, if it is still the file the series claimed; nothing if not.
     std::optional<SerieLida> lerSerie(const QString& arquivo,
@@ -71,8 +71,7 @@ private:
     platform::Relogio& relogio_;
     platform::PastaDeResultados& pasta_;
     QString separador_;
-    QString criado_; // the last file this program claimed, and what it is
-    platform::Identidade identidade_;
+    ArquivoDaSerie arquivo_; // the last file this program claimed
 };
 
 } // namespace rodaleque

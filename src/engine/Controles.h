@@ -89,6 +89,8 @@ public:
     virtual Rotulo& lblN() = 0;
     virtual Rotulo& lblSnum() = 0;
     virtual Rotulo& lblPos() = 0;
+    // The last draw's short verification code, for the operator to read out.
+    virtual Rotulo& lblCodigo() = 0;
 
     virtual Botao& cmdSorteio() = 0;
     virtual Botao& cmdX() = 0;

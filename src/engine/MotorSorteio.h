@@ -4,11 +4,16 @@
 #include "ArquivoResultados.h"
 #include "Controles.h"
 #include "EstadoSorteio.h"
+#include "RegistroDaSerie.h"
 #include "RegistroDoPainel.h"
 #include "SerieEmAndamento.h"
 
 #include <platform/Dialogos.h>
 #include <platform/Relogio.h>
+
+#include <functional>
+#include <optional>
+#include <vector>
 
 namespace rodaleque {
 
@@ -20,6 +25,7 @@ struct Ambiente {
     platform::Dialogos& dialogos;
     ArquivoResultados& arquivo;
     SerieEmAndamento& emAndamento;
+    RegistroDaSerie& registroDaSerie;
 };
 
 // The draw state of the main window and the engine's handlers on it.
@@ -45,9 +51,15 @@ public:
     // A count of n participants accepted: the series is under way, and kept on record.
     void aplicarContagem(int32_t n);
 
-    // The series ends in an orderly way (a restart, or the program closing): nothing is left
-    // to go on with. Only the engine that started can end it.
-    void esquecerSerie();
+    // The series ends in an orderly way (a restart, or the program closing): its record says
+    // so, and nothing is left to go on with. Only the engine that started can end it.
+    enum class Encerramento { Reinicio, Fechamento };
+    void esquecerSerie(Encerramento como);
+
+    // A note the operator typed, with the time, into the series' record: a winner absent, a
+    // protest, a power cut. The panel and the results file stay as they are.
+    static constexpr int maximoDaOcorrencia = 500;
+    void registrarOcorrencia(const QString& texto);
 
     // Clears the state and the window for a new series; does nothing while a series runs.
     void NovaSerie();
@@ -69,19 +81,60 @@ private:
 
     void prepararNome();
     void mostrarSerie();
-    // Appends n to the series' file; a name taken since the set-up moves the series on to the
-    // next free one, as the set-up itself does. False when the number is not on record.
-    bool gravarNoArquivo(int32_t n);
-    // Writes until the series' file holds every number drawn, or a write fails; `perdido` is
-    // the file that was taken away, if one was.
-    bool gravarOQueFalta(QString& perdido);
+    QString caminhoDoRegistro() const;
+
+    // The draw of n into the record (opened by it if need be), and its short code shown.
+    void registrarSorteio(int32_t n);
+    void abrirRegistro();
+    void mostrarCodigo();
+    // Which of the series' two files hold everything after a write.
+    struct Gravado {
+        bool resultados = true;
+        bool registro = true;
+    };
+    // Appends n to the series' file, and the record's new entries to the record; a name taken
+    // since the set-up moves the series on to the next free one, as the set-up itself does.
+    Gravado gravarNoArquivo(int32_t n);
+    // Both files get what they lack, and the operator hears of any that was taken away. No file
+    // is made before the first number is drawn.
+    Gravado gravarSerie();
+    struct Perda {
+        QString caminho;
+        bool doRegistro = false;
+    };
+    // Writes until both files hold everything, or a write fails.
+    Gravado gravarOQueFalta(std::vector<Perda>& perdas);
+    ArquivoResultados::Gravacao gravarResultados();
+    ArquivoResultados::Gravacao gravarRegistro();
+    // A write that found its file taken away, or its name taken before the claim.
+    static bool tirado(ArquivoResultados::Gravacao g);
+    // The move to a new pair of files after such a write; false if the series cannot move.
+    bool mudarDepoisDe(ArquivoResultados::Gravacao g, const Perda& arquivo,
+                       std::vector<Perda>& perdas);
+    // The series moves on to a new pair of files, which get it whole, and its record says why.
+    bool mudarDeArquivos(const char* motivo);
     // Moves the series on to the next free name from the following series number on.
     bool avancarSerie();
+    // Tells the operator that the record lacks what was written: `oQue` is what it lacks.
+    void avisarRegistroNaoGravado(const QString& oQue);
     void guardarSerie();
     void retomarSerieInterrompida();
-    // Asks the operator, unless the record or the file rules it out; true if it goes on.
+    // Asks the operator, unless the record or the files rule it out; true if it goes on.
     bool oferecerContinuacao(const SerieEmAndamento::Leitura& leitura);
-    void continuarSerie(const SerieInterrompida& serie, const std::vector<int32_t>& numeros);
+    // The record of an interrupted series, read back, if it can go on in it.
+    struct RegistroLido {
+        QString caminho;
+        platform::Identidade identidade;
+        QByteArray conteudo;
+        registro::LeituraDoRegistro leitura;
+    };
+    std::optional<RegistroLido> lerRegistroInterrompido(const SerieInterrompida& serie,
+                                                         const std::vector<int32_t>& numeros,
+                                                         const std::function<void(const QString&)>& avisar);
+    void continuarSerie(const SerieInterrompida& serie, const std::vector<int32_t>& numeros,
+                        const RegistroLido& registro);
+    void retomarRegistro(const SerieInterrompida& serie, const std::vector<int32_t>& numeros,
+                         const RegistroLido& registro);
     bool limparBolas();
     void avancarGiro1();
     void recuarGiro2();

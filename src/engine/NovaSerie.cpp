@@ -23,6 +23,8 @@ void MotorSorteio::NovaSerie() {
     registro_.limpar();
     naoGravados_.clear();
     contagens_.clear();
+    ambiente_.registroDaSerie.esquecer();
+    c.lblCodigo().setCaption(QString());
     c.sorter().setEnabled(false);
     c.sorter2().setEnabled(false);
     c.sorter3().setEnabled(false);
@@ -55,58 +57,6 @@ void MotorSorteio::prepararNome() {
 void MotorSorteio::mostrarSerie() {
     ambiente_.controles.lblSnum().setCaption(QStringLiteral("Sorteio Número: ") +
                                              numeros::text(estado_.nSerie));
-}
-
-// The series' file gets what it lacks: a claim, the whole series so far; an append, every
-// number not on file yet (one whose write failed goes in with the next). A file taken away
-// moves the series on to a new one, which gets the whole series; the operator is told once
-// the numbers are safe, or the write has failed.
-bool MotorSorteio::gravarNoArquivo(int32_t n) {
-    naoGravados_.push_back(n);
-    QString perdido;
-    const bool gravado = gravarOQueFalta(perdido);
-    if (!perdido.isEmpty())
-        ambiente_.dialogos.caixaDeMensagem(
-            QStringLiteral("O arquivo de resultados desta série não foi encontrado ou foi "
-                           "substituído:\n") +
-                perdido +
-                QStringLiteral("\n\nOs números desta série serão gravados em um novo arquivo."),
-            platform::Dialogos::OkInformacao);
-    return gravado;
-}
-
-bool MotorSorteio::gravarOQueFalta(QString& perdido) {
-    using Gravacao = ArquivoResultados::Gravacao;
-    while (true) {
-        const bool reivindicado = ambiente_.arquivo.identidade(estado_.Arquivo).has_value();
-        switch (ambiente_.arquivo.gravar(estado_.Arquivo,
-                                         reivindicado ? naoGravados_ : registro_.emOrdem())) {
-        case Gravacao::Criado:
-            guardarSerie();
-            [[fallthrough]];
-        case Gravacao::Acrescentado:
-            naoGravados_.clear();
-            return true;
-        case Gravacao::Falhou:
-            return false;
-        case Gravacao::Trocado:
-            perdido = estado_.Arquivo;
-            [[fallthrough]];
-        case Gravacao::NomeOcupado:
-            if (!avancarSerie())
-                return false;
-            ambiente_.controles.txtEnder().setText(prefixoDoArquivo::gravando() + estado_.Arquivo);
-            break;
-        }
-    }
-}
-
-bool MotorSorteio::avancarSerie() {
-    if (!assign(estado_.nSerie, checkedAdd(estado_.nSerie, 1)) ||
-        !ambiente_.arquivo.nomear(estado_.nSerie, estado_.Arquivo))
-        return false;
-    mostrarSerie();
-    return true;
 }
 
 bool MotorSorteio::limparBolas() {

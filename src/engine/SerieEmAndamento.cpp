@@ -57,10 +57,14 @@ bool SerieEmAndamento::guardar(const SerieInterrompida& serie) {
     QByteArray texto = cabecalho + '\n';
     texto += "serie=" + QByteArray::number(serie.serie) + '\n';
     texto += "participantes=" + QByteArray::number(serie.participantes) + '\n';
-    if (serie.identidade) {
-        texto += "volume=" + QByteArray::number(serie.identidade->volume) + '\n';
-        texto += "indice=" + QByteArray::number(serie.identidade->indice) + '\n';
-    }
+    const auto identidade = [&](const QByteArray& prefixo, const std::optional<platform::Identidade>& i) {
+        if (i) {
+            texto += prefixo + "volume=" + QByteArray::number(i->volume) + '\n';
+            texto += prefixo + "indice=" + QByteArray::number(i->indice) + '\n';
+        }
+    };
+    identidade("", serie.identidade);
+    identidade("registro-", serie.identidadeDoRegistro);
     QByteArrayList contagens;
     for (const ContagemDaSerie& c : serie.contagens)
         contagens << QByteArray::number(c.entradas) + ':' + QByteArray::number(c.participantes);
@@ -88,16 +92,21 @@ SerieEmAndamento::Leitura SerieEmAndamento::ler() {
     const QString arquivo = QString::fromUtf8(QByteArray::fromPercentEncoding(valor(linhas, "arquivo")));
     const auto volume = natural(valor(linhas, "volume"));
     const auto indice = natural(valor(linhas, "indice"));
+    const auto volumeDoRegistro = natural(valor(linhas, "registro-volume"));
+    const auto indiceDoRegistro = natural(valor(linhas, "registro-indice"));
     if (linhas.value(0) != cabecalho || !serie || *serie < 1 || *serie > INT32_MAX ||
         !participantes || *participantes < minimoDeParticipantes ||
         *participantes > maximoDeParticipantes || arquivo.isEmpty() ||
-        volume.has_value() != indice.has_value())
+        volume.has_value() != indice.has_value() ||
+        volumeDoRegistro.has_value() != indiceDoRegistro.has_value())
         return leitura;
     leitura.serie.serie = static_cast<int32_t>(*serie);
     leitura.serie.participantes = static_cast<int32_t>(*participantes);
     leitura.serie.arquivo = arquivo;
     if (volume)
         leitura.serie.identidade = platform::Identidade{*volume, *indice};
+    if (volumeDoRegistro)
+        leitura.serie.identidadeDoRegistro = platform::Identidade{*volumeDoRegistro, *indiceDoRegistro};
     const auto contagens = contagensDe(valor(linhas, "contagens"), leitura.serie.participantes);
     if (!contagens)
         return leitura;

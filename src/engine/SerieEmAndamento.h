@@ -25,6 +25,7 @@ struct SerieInterrompida {
     QString arquivo;
     std::optional<platform::Identidade> identidade; // none until the file is claimed
     std::vector<ContagemDaSerie> contagens;                 // in order; the last is `participantes`
+    std::optional<platform::Identidade> identidadeDoRegistro; // none until the record is claimed
 };
 
 // The one record of the running series, kept outside the results folder, so that a crash or

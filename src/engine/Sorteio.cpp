@@ -133,13 +133,19 @@ void Sorteio::gravar() {
     estado_.nSorteados = lstN.listCount();
     controles_.lblN().setCaption(QStringLiteral("Números sorteados: ") + text(estado_.nSorteados));
     controles_.txtEnder().setText(prefixoDoArquivo::gravando() + estado_.Arquivo);
-    if (!motor_.gravarNoArquivo(nSorteado_)) {
+    motor_.registrarSorteio(nSorteado_);
+    const MotorSorteio::Gravado gravado = motor_.gravarNoArquivo(nSorteado_);
+    if (!gravado.resultados) {
         // The number stays drawn; the operator must know at once that it is not on record.
         motor_.ambiente_.dialogos.caixaDeMensagem(
             QStringLiteral("Não foi possível gravar o número sorteado no arquivo:\n") +
                 estado_.Arquivo,
             platform::Dialogos::OkInformacao);
         controles_.txtEnder().setText(prefixoDoArquivo::falha() + estado_.Arquivo);
+    } else if (!gravado.registro) {
+        // On file but not in the record: the two would differ, and the operator must know.
+        motor_.avisarRegistroNaoGravado(QStringLiteral("o número sorteado"));
+        controles_.txtEnder().setText(prefixoDoArquivo::falha() + motor_.caminhoDoRegistro());
     }
     reabrir();
 }

@@ -43,7 +43,8 @@ int executar(int argc, char** argv, const std::function<void(frm1&)>& aoMostrar)
     frm1 janela({relogio, arquivos, dialogos, abridor, gerador, entropia, pastaDeResultados,
                  platform::Programa::separador(), janelas, *instancia,
                  platform::Programa::pastaDeDados() + platform::Programa::separador() +
-                     QStringLiteral("serie-em-andamento.txt")});
+                     QStringLiteral("serie-em-andamento.txt"),
+                 &platform::Programa::lerExecutavel});
 
     dialogos.definirJanela(&janela);
     if (!janela.Form_Load())

@@ -91,7 +91,7 @@ void frm1::Form_QueryUnload(int16_t& Cancel) {
 // Every other window goes with it and nothing more runs: the results are already on disk, and
 // the series, ended, is nothing to go on with at the next start.
 void frm1::Form_Unload() {
-    motor_.esquecerSerie();
+    motor_.esquecerSerie(MotorSorteio::Encerramento::Fechamento);
     QCoreApplication::exit(0);
 }
 

@@ -143,9 +143,13 @@ void frm1::montarRotulos() {
     s_->setToolTip(QStringLiteral("Clique!"));
     lblPos_ = criarRotulo(pct1_, {"lblPos", 90, 6780, 2595, 285, "Posição selecionada:", false,
                                   0xE0E0E0, 0x000000, 9.75, false, false});
+    // Below the number drawn, inside its light panel, where nothing stood before.
+    lblCodigo_ = criarRotulo(pct1_, {"lblCodigo", 2190, 2370, 3495, 270, "", true, 0, 0x404040,
+                                     8.25, true, true});
     lblNAdaptado_.emplace(*lblN_);
     lblSnumAdaptado_.emplace(*lblSnum_);
     lblPosAdaptado_.emplace(*lblPos_);
+    lblCodigoAdaptado_.emplace(*lblCodigo_);
 }
 
 void frm1::montarCaixas() {

@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QImageReader>
 #include <QPainter>
+#include <QContextMenuEvent>
 #include <QResizeEvent>
 
 namespace rodaleque::janela {
@@ -65,10 +66,12 @@ frm1::frm1(Plataforma plataforma)
       arquivo_(plataforma.arquivos, plataforma.relogio, plataforma.pastaDeResultados,
                plataforma.separador),
       emAndamento_(plataforma.arquivos, plataforma.registroDaSerie),
+      registroDaSerie_(plataforma.arquivos, plataforma.relogio, plataforma.entropia,
+                       {produto::nome() + u' ' + produto::versao(), plataforma.lerExecutavel}),
       motor_(Ambiente{*this, aleatorio_, plataforma.relogio, plataforma.dialogos, arquivo_,
-                      emAndamento_}),
-      painel_(motor_, *this, plataforma.dialogos, plataforma.abridor),
-      animacao_(motor_.estado(), *this, aleatorio_, *this) {
+                      emAndamento_, registroDaSerie_}),
+      painel_(motor_, *this, plataforma.dialogos, plataforma.abridor, plataforma.arquivos),
+      animacao_(motor_.estado(), *this, aleatorio_, *this), menu_(*this) {
     setObjectName(QStringLiteral("frm1"));
     setWindowTitle(QStringLiteral(" RODALEQUE"));
     setWindowIcon(iconeDaJanela());
@@ -90,7 +93,23 @@ frm1::frm1(Plataforma plataforma)
     empilhar();
     definirOrdemDeTabulacao();
     ligarEventos();
+    montarMenu();
 }
+
+// The keys: Alt with a letter as the window's own commands have them, none of theirs taken;
+// Ctrl+P is kept for the minutes and F5 for the audience screen.
+void frm1::montarMenu() {
+    menu_.adicionar(QStringLiteral("Registrar &ocorrência…"), QKeySequence(Qt::ALT | Qt::Key_O),
+                    [this] { painel_.registrarOcorrencia(); });
+    menu_.adicionar(QStringLiteral("&Verificar série…"), QKeySequence(Qt::ALT | Qt::Key_V),
+                    [this] { painel_.verificarSerie(); });
+    // The boxes that only show a number open the window's menu, not a text box's.
+    for (QWidget* caixa : {static_cast<QWidget*>(txtX_), static_cast<QWidget*>(txtPart_),
+                           static_cast<QWidget*>(txtBar_)})
+        caixa->setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+void frm1::contextMenuEvent(QContextMenuEvent* evento) { menu_.abrir(evento->globalPos()); }
 
 void frm1::s_Click() { sobre::frmSobre::mostrar(*this, janelas_); }
 

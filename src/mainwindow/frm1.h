@@ -6,6 +6,7 @@
 #include "CaixaDeExibicao.h"
 #include "CaixasPintadas.h"
 #include "Chuva.h"
+#include "MenuDeComandos.h"
 #include "PainelResultados.h"
 
 #include <engine/Aleatorio.h>
@@ -30,6 +31,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <set>
@@ -51,6 +53,8 @@ struct Plataforma {
     // Where the running series is kept on record, so that it can go on after a crash; with
     // no path, nowhere.
     QString registroDaSerie;
+    // The bytes of the running executable, whose SHA-256 each series' record names.
+    std::function<std::optional<QByteArray>()> lerExecutavel;
 };
 
 // The black surface that holds every control; it paints the light panels behind them.
@@ -104,6 +108,7 @@ public:
     Rotulo& lblN() override { return *lblNAdaptado_; }
     Rotulo& lblSnum() override { return *lblSnumAdaptado_; }
     Rotulo& lblPos() override { return *lblPosAdaptado_; }
+    Rotulo& lblCodigo() override { return *lblCodigoAdaptado_; }
     Botao& cmdSorteio() override { return *cmdSorteioAdaptado_; }
     Botao& cmdX() override { return *cmdXAdaptado_; }
     Temporizador& sorter() override { return *temporizadores_[0]; }
@@ -116,11 +121,13 @@ public:
     QTimer* temporizador(const QString& nome);
     // The disabled picture boxes whose boxes are painted: Picture1, pictGlobo(0), (1).
     QuadroDeCaixas* quadro(const QString& nome);
+    MenuDeComandos& menu() { return menu_; }
 
 protected:
     void resizeEvent(QResizeEvent* evento) override;
     void changeEvent(QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
+    void contextMenuEvent(QContextMenuEvent* evento) override;
 
 private:
     // JanelaAnimada: what the animations ask of the window.
@@ -151,6 +158,7 @@ private:
     void empilhar();
     void definirOrdemDeTabulacao();
     void ligarEventos();
+    void montarMenu();
     void aoQuadro();
 
     std::unique_ptr<Chuva> chuva_;
@@ -171,6 +179,7 @@ private:
     QLabel* lblSnum_ = nullptr;
     QLabel* lblN_ = nullptr;
     QLabel* lblPos_ = nullptr;
+    QLabel* lblCodigo_ = nullptr;
     RotuloClicavel* s_ = nullptr;
     BotaoDeComando* cmdAnimar_ = nullptr;
     BotaoDeComando* Command1_ = nullptr;
@@ -189,7 +198,8 @@ private:
     // Asked to be maximised, and not seen so yet.
     bool maximizacaoPendente_ = false;
 
-    std::optional<RotuloDaJanela> lblNAdaptado_, lblSnumAdaptado_, lblPosAdaptado_;
+    std::optional<RotuloDaJanela> lblNAdaptado_, lblSnumAdaptado_, lblPosAdaptado_,
+        lblCodigoAdaptado_;
     std::optional<BotaoDaJanela> cmdSorteioAdaptado_, cmdXAdaptado_;
     std::array<std::optional<TemporizadorDaJanela>, 5> temporizadores_;
 
@@ -200,9 +210,11 @@ private:
     Aleatorio aleatorio_;
     ArquivoResultados arquivo_;
     SerieEmAndamento emAndamento_;
+    RegistroDaSerie registroDaSerie_;
     MotorSorteio motor_;
     Painel painel_;
     Animacao animacao_;
+    MenuDeComandos menu_;
 };
 
 } // namespace rodaleque::janela

@@ -36,7 +36,7 @@ void Painel::cmdR_Click() {
         platform::Dialogos::SimNaoPergunta);
     if (resposta != platform::Dialogos::RespostaSim)
         return;
-    motor_.esquecerSerie();
+    motor_.esquecerSerie(MotorSorteio::Encerramento::Reinicio);
     EstadoSorteio& e = motor_.estado();
     assign(e.nSerie, checkedAdd(e.nSerie, 1));
     e.nParticipantes = 0;

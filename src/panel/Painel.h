@@ -2,6 +2,7 @@
 
 #include <engine/MotorSorteio.h>
 #include <platform/Abridor.h>
+#include <platform/Arquivos.h>
 #include <platform/Dialogos.h>
 
 #include <cstdint>
@@ -9,17 +10,24 @@
 namespace rodaleque {
 
 // The results panel, its search and the commands that steer a series: the participant
-// count, the restart and opening the results file. Also what the display boxes do with
-// clicks and keys: the program writes them, the operator only reads (and copies the path).
+// count, the restart, opening the results file, a note for the record and the check of a
+// series against its record. Also what the display boxes do with clicks and keys: the program
+// writes them, the operator only reads (and copies the path).
 class Painel {
 public:
     Painel(MotorSorteio& motor, Controles& controles, platform::Dialogos& dialogos,
-           platform::AbridorDeArquivos& abridor)
-        : motor_(motor), controles_(controles), dialogos_(dialogos), abridor_(abridor) {}
+           platform::AbridorDeArquivos& abridor, platform::Arquivos& arquivos)
+        : motor_(motor), controles_(controles), dialogos_(dialogos), abridor_(abridor),
+          arquivos_(arquivos) {}
 
     void cmdX_Click();
     void cmdR_Click();
     void Command1_Click();
+
+    // "Registrar ocorrência…": a line of text, with the time, into the running series' record.
+    void registrarOcorrencia();
+    // "Verificar série…": a results file the operator picks, checked against its record.
+    void verificarSerie();
 
     void cmdLocalizar_Click();
     void lstN_Click();
@@ -45,6 +53,7 @@ private:
     Controles& controles_;
     platform::Dialogos& dialogos_;
     platform::AbridorDeArquivos& abridor_;
+    platform::Arquivos& arquivos_;
 };
 
 } // namespace rodaleque

@@ -43,12 +43,16 @@ public:
     virtual Criacao criarDuravel(const QString& caminho, const QByteArray& bytes,
                                  Identidade& criado) = 0;
 
-    // Appends the bytes to the file at the path only if it is still the file `arquivo`: the
-    // path is opened without ever creating anything, and the open file is the one checked.
-    // Gravado once the bytes are written, flushed and synced. On any failure the file is left
-    // exactly as it was before (cut back to its old length).
+    // Appends the bytes to the file at the path only if it is still the file `arquivo`, and
+    // `tamanho` bytes long when one is given: the path is opened without ever creating
+    // anything, and the open file is the one checked; a file of another length was changed by
+    // someone else, and counts as another file. Gravado once the bytes are written, flushed and
+    // synced. On any failure the file is left exactly as it was before (cut back to its old
+    // length).
+    static constexpr qint64 qualquerTamanho = -1;
     virtual Acrescimo acrescentarDuravel(const QString& caminho, const Identidade& arquivo,
-                                         const QByteArray& bytes) = 0;
+                                         const QByteArray& bytes,
+                                         qint64 tamanho = qualquerTamanho) = 0;
 
     // The identity of the regular file at the path; nothing if there is none, or it is
     // something else (a folder, a device).
@@ -74,7 +78,8 @@ public:
     Criacao criarDuravel(const QString& caminho, const QByteArray& bytes,
                          Identidade& criado) override;
     Acrescimo acrescentarDuravel(const QString& caminho, const Identidade& arquivo,
-                                 const QByteArray& bytes) override;
+                                 const QByteArray& bytes,
+                                 qint64 tamanho = qualquerTamanho) override;
     std::optional<Identidade> identidade(const QString& caminho) override;
     std::optional<QByteArray> ler(const QString& caminho) override;
     bool substituirDuravel(const QString& caminho, const QByteArray& bytes) override;

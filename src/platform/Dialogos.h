@@ -9,6 +9,7 @@ class Dialogos {
 public:
     // Button codes and answers of a message box, as the window system numbers them.
     static constexpr int OkInformacao = 64;
+    static constexpr int OkAviso = 48;
     static constexpr int SimNaoPergunta = 36;
     static constexpr int RespostaOk = 1;
     static constexpr int RespostaSim = 6;
@@ -19,8 +20,12 @@ public:
     // Shows the prompt with the given buttons and icon; returns the button pressed.
     virtual int caixaDeMensagem(const QString& prompt, int botoes) = 0;
 
-    // Asks for a text with an empty default answer; Cancel gives the empty text.
-    virtual QString caixaDeEntrada(const QString& prompt) = 0;
+    // Asks for a text with an empty default answer; Cancel gives the empty text. With a
+    // maximum length, typing stops at it.
+    virtual QString caixaDeEntrada(const QString& prompt, int comprimentoMaximo = 0) = 0;
+
+    // Asks for an existing file to open, starting in the folder given; nothing on Cancel.
+    virtual QString escolherArquivo(const QString& titulo, const QString& pasta) = 0;
 };
 
 } // namespace rodaleque::platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 
 #include <optional>
 
@@ -26,6 +27,17 @@ std::optional<QByteArray> lerAteOFim(qsizetype tamanhoPrevisto, LerPedaco lerPed
     }
     conteudo.truncate(lidos);
     return conteudo;
+}
+
+// The whole content of the file at the path, links followed, as Qt reads it; nothing on an error.
+inline std::optional<QByteArray> lerPorQFile(const QString& caminho) {
+    QFile arquivo(caminho);
+    if (!arquivo.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = arquivo.readAll();
+    if (arquivo.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
 }
 
 } // namespace rodaleque::platform

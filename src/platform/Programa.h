@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
+#include <optional>
 #include <utility>
 
 namespace rodaleque::platform {
@@ -10,6 +12,9 @@ namespace rodaleque::platform {
 struct Programa {
     // The folder that holds the executable, as the platform reports it.
     static QString pasta();
+    // The bytes of the executable this process runs, as it was started: what the record of a
+    // series names by its hash. Nothing if it cannot be read.
+    static std::optional<QByteArray> lerExecutavel();
     // The folder separator of this platform: "/" here, "\\" on Windows.
     static QString separador();
     // The user's own folder for the program's data, not made here: Rodaleque in the

@@ -11,6 +11,7 @@ struct DataHoraLocal {
     int hora = 0;   // 0..23
     int minuto = 0; // 0..59
     int segundo = 0; // 0..59
+    int deslocamentoUtc = 0; // minutes ahead of UTC at that moment, daylight saving included
 };
 
 // Local time of day and date. Injected everywhere, so that tests can fix the time.

@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # The real program under an X server and window manager of its own, driven as a person would
 # with the keyboard and the window manager: one scenario per run, on one desktop.
-#   ciclo-de-vida.sh <program> <edge watcher> <scenario> [openbox|mutter|kwin|gnome]
+#   ciclo-de-vida.sh <program> <edge watcher> <scenario> <openbox|mutter|kwin|gnome> <console verifier>
 # openbox, Mutter and KWin manage an Xvfb; gnome is GNOME Shell on Wayland, headless, where the
 # program runs through Xwayland as a launcher starts it.
 set -euo pipefail
 programa_original=$(readlink -f "$1")
 borda=$(readlink -f "$2")
 cenario=$3
-ambiente=${4:-openbox}
+ambiente=$4
+verificador=$(readlink -f "$5")
 cd "$(dirname "$0")/../.."
 if [ "$ambiente" = gnome ] && [ -z "${SESSAO_GNOME_PASTA:-}" ]; then
-  exec scripts/sessao-gnome.sh 1280x1024 -- "$0" "$programa_original" "$borda" "$cenario" gnome
+  exec scripts/sessao-gnome.sh 1280x1024 -- "$0" "$programa_original" "$borda" "$cenario" gnome "$verificador"
 fi
 source scripts/servidor-x.sh
 source scripts/operador.sh
@@ -97,8 +98,11 @@ no_centro() {
 
 
 sortear() { xdotool key Return; sleep 0.3; }
-# The newest results file's name, and how many lines a file holds.
-resultados() { ls -t "$pasta" | grep '^sn\.' | head -n 1; }
+# The results files (their records, "-registro.txt", beside them), newest first; the newest's
+# name; how many lines a file holds; whether a results file verifies intact against its record.
+arquivos_de_resultados() { ls -t "$pasta" | grep '^sn\.' | grep -v -- '-registro\.txt$' || true; }
+resultados() { arquivos_de_resultados | head -n 1; }
+intacta() { "$verificador" "$pasta/$1" >"$servidor_x_pasta/verificacao" && grep -q '^Série íntegra' "$servidor_x_pasta/verificacao"; }
 linhas() { tr -d '\r' <"$1" | grep -c . || true; }
 # Whether the file $1 begins with the bytes of the file $2.
 comeca_com() { cmp -s "$2" <(head -c "$(stat -c %s "$2")" "$1"); }
@@ -355,6 +359,7 @@ continuar)
     test "$(tr -d '\r' <"$pasta/$arquivo" | sort -n | tr '\n' ' ')" = "$(seq 30 | tr '\n' ' ')"
   sortear
   confere "a draw past the last number writes nothing more" test "$(linhas "$pasta/$arquivo")" -eq 30
+  confere "the series verifies intact, its record gone on through the kill" intacta "$arquivo"
 
   # Closed in the orderly way, started afresh, killed mid-series again; this time: No.
   wmctrl -i -c "$janela"; caixa=$(pergunta); xdotool windowactivate --sync "$caixa" >/dev/null 2>&1 || true
@@ -363,7 +368,7 @@ continuar)
   iniciar
   informar_participantes 30
   for _ in $(seq 4); do sortear; done
-  segundo=$(ls -t "$pasta" | grep '^sn\.' | head -n 1)
+  segundo=$(resultados)
   cp "$pasta/$segundo" "$servidor_x_pasta/segundo"
   kill -9 "$pid"; wait "$pid" 2>/dev/null || true
   iniciar_com_pergunta
@@ -371,12 +376,14 @@ continuar)
   xdotool key Escape
   esperar_janela_principal
   confere "No leaves the old file byte for byte" cmp -s "$servidor_x_pasta/segundo" "$pasta/$segundo"
-  antes_de_sortear=$(ls "$pasta" | grep -c '^sn\.')
+  antes_de_sortear=$(arquivos_de_resultados | wc -l)
   informar_participantes 30
   sortear
-  novo=$(ls -t "$pasta" | grep '^sn\.' | head -n 1)
+  um_a_mais() { [ "$(arquivos_de_resultados | wc -l)" -eq $((antes_de_sortear + 1)) ]; }
+  esperar "the new series' file" um_a_mais || true
+  novo=$(resultados)
   confere "and a new series 1 begins" sh -c "echo '$novo' | grep -q '^sn\.1\[' && test '$novo' != '$segundo'"
-  confere "in a file of its own" test "$(ls "$pasta" | grep -c '^sn\.')" -eq $((antes_de_sortear + 1))
+  confere "in a file of its own" test "$(arquivos_de_resultados | wc -l)" -eq $((antes_de_sortear + 1))
   ;;
 
 arquivo-apagado)
@@ -396,6 +403,43 @@ arquivo-apagado)
   confere "nothing is made where the file was" test ! -e "$pasta/$arquivo"
   confere "the new file begins with the series' five numbers" comeca_com "$pasta/$novo" "$servidor_x_pasta/antes"
   confere "and goes on with the sixth" test "$(linhas "$pasta/$novo")" -eq 6
+  confere "the new file verifies intact against the record that went with it" intacta "$novo"
+  confere "whose record says why" grep -q $'^arquivo-refeito\t.*\tmotivo=arquivo-trocado\t' "$pasta/$(basename "$novo" .txt)-registro.txt"
+  ;;
+
+registro)
+  # The commands without a button, reached with the mouse and the keyboard as a person would:
+  # a note through the right-click menu, the Menu key, Shift+F10 and Alt+O; the check of the
+  # series through the menu's access key.
+  iniciar
+  informar_participantes 30
+  sortear; sortear
+  nota() { caixa=$(pergunta); [ -n "$caixa" ] || return 1; xdotool type --delay 20 "$1"; xdotool key Return; sleep 0.5; }
+  read -r x y w h < <(cliente)
+  xdotool mousemove $((x + 282 + 300)) $((y + 182 + 330)) click 3
+  sleep 0.5
+  xdotool key o
+  confere "a right click over the results list opens the menu, o its note" nota "pelo clique direito"
+  xdotool key Menu; sleep 0.5; xdotool key o
+  confere "the Menu key opens it too" nota "pela tecla Menu"
+  xdotool key shift+F10; sleep 0.5; xdotool key o
+  confere "and Shift+F10" nota "por Shift+F10"
+  xdotool key alt+o
+  confere "Alt+O asks for a note at once" nota "por Alt+O"
+  sortear
+  arquivo=$(resultados)
+  for texto in "pelo clique direito" "pela tecla Menu" "por Shift+F10" "por Alt+O"; do
+    confere "the record holds the note \"$texto\"" grep -q $'^ocorrencia\t.*\ttexto='"$texto"$'\t' "$pasta/$(basename "$arquivo" .txt)-registro.txt"
+  done
+  confere "and the series verifies intact" intacta "$arquivo"
+  xdotool key shift+F10; sleep 0.5; xdotool key v
+  dialogo=$(procurar '^Verificar série$')
+  confere "v in the menu asks which series to check" test -n "$dialogo"
+  xdotool type --delay 20 "$pasta/$arquivo"; xdotool key Return
+  caixa=$(pergunta)
+  confere "and says what it found" test -n "$caixa"
+  xdotool windowactivate --sync "$caixa" >/dev/null 2>&1 || true
+  xdotool key Return
   ;;
 
 sem-gerenciador)
@@ -418,7 +462,7 @@ sem-gerenciador)
   # The draw button, where the unmaximised panel has it.
   xdotool mousemove $((x + 624)) $((y + 171)) click 1
   sleep 0.5
-  arquivo=$(ls "$pasta" | grep '^sn\.' | head -n 1 || true)
+  arquivo=$(resultados)
   confere "three draws from the keyboard and one click are in the file" \
     test "$(tr -d '\r' <"$pasta/$arquivo" 2>/dev/null | grep -c .)" -eq 4
   ;;

@@ -48,12 +48,12 @@ QByteArray ler(const QString& caminho) {
 } // namespace
 
 TEST(Entropia, ProgramasNoMesmoSegundoSoSorteiamIgualComAMesmaEntropia) {
-    // Two bits at start-up and one per draw.
-    ProgramaNoMesmoSegundo a(bits(1, 22)), b(bits(1000, 22)), gemeo(bits(1, 22));
+    // Two bits at start-up, one per draw, and two for the session id of the series' record.
+    ProgramaNoMesmoSegundo a(bits(1, 24)), b(bits(1000, 24)), gemeo(bits(1, 24));
     const QStringList sorteadosA = a.sortear(1000, 20);
     EXPECT_NE(sorteadosA, b.sortear(1000, 20));
     EXPECT_EQ(sorteadosA, gemeo.sortear(1000, 20));
-    EXPECT_EQ(a.entropia.leituras, 22);
+    EXPECT_EQ(a.entropia.leituras, 24);
 
     // A source that fails leaves the clock to reseed: the draws go on all the same.
     ProgramaNoMesmoSegundo semFonte({});
@@ -148,5 +148,6 @@ TEST(UmaSerieUmArquivo, DuasCopiasNoMesmoSegundoNaoDividemOArquivo) {
     };
     EXPECT_EQ(ler(a.estado().Arquivo), linhasDe(a.controles));
     EXPECT_EQ(ler(b.estado().Arquivo), linhasDe(b.controles));
-    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files).size(), 2);
+    // Each series' results file and its record.
+    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files).size(), 4);
 }

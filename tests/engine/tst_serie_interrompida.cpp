@@ -2,7 +2,9 @@
 // a series that the program did not end can be taken up again at the next start.
 #include "support/MotorDeTeste.h"
 
-#include <engine/LeituraDaSerie.h>
+#include <registro/Formato.h>
+#include <registro/LeituraDaSerie.h>
+#include <registro/Verificacao.h>
 
 #include <gtest/gtest.h>
 
@@ -15,7 +17,8 @@ using namespace rodaleque::teste;
 
 namespace {
 
-const QString registro = QStringLiteral("/dados/serie-em-andamento.txt");
+// Where the running series is kept.
+const QString guardadoEm = QStringLiteral("/dados/serie-em-andamento.txt");
 
 QByteArray linhas(const QList<int>& numeros) {
     QByteArray bytes;
@@ -44,15 +47,7 @@ struct Serie : MotorDeTeste {
         o.respostasNaPartida = std::move(respostas);
         return o;
     }
-    void comecar(int32_t n) {
-        motor.NovaSerie();
-        motor.aplicarContagem(n);
-    }
-    void sortear(int vezes) {
-        for (int i = 0; i < vezes; ++i)
-            motor.cmdSorteio_Click();
-    }
-    QByteArray guardado() { return disco.conteudo.value(registro); }
+    QByteArray guardado() { return disco.conteudo.value(guardadoEm); }
     ArquivosEmMemoria& disco;
 };
 
@@ -170,7 +165,7 @@ TEST(ArquivoDaSerie, SeONovoArquivoTambemFalhaOOperadorSabeQueONumeroNaoFoiGrava
 
 TEST(RegistroDaSerie, GuardadoAoAceitarAContagemEAoReivindicarOArquivoApagadoAoReiniciar) {
     Serie t;
-    EXPECT_FALSE(t.arquivos.conteudo.contains(registro)) << "no series runs before a count";
+    EXPECT_FALSE(t.arquivos.conteudo.contains(guardadoEm)) << "no series runs before a count";
 
     t.comecar(30);
     SerieEmAndamento::Leitura lida = t.emAndamento.ler();
@@ -190,8 +185,8 @@ TEST(RegistroDaSerie, GuardadoAoAceitarAContagemEAoReivindicarOArquivoApagadoAoR
     t.motor.aplicarContagem(40); // more participants
     EXPECT_EQ(t.emAndamento.ler().serie.participantes, 40);
 
-    t.motor.esquecerSerie();
-    EXPECT_FALSE(t.arquivos.conteudo.contains(registro));
+    t.motor.esquecerSerie(MotorSorteio::Encerramento::Reinicio);
+    EXPECT_FALSE(t.arquivos.conteudo.contains(guardadoEm));
 }
 
 TEST(RegistroDaSerie, UmMotorQueNaoIniciouNaoApagaORegistro) {
@@ -200,20 +195,21 @@ TEST(RegistroDaSerie, UmMotorQueNaoIniciouNaoApagaORegistro) {
     t.sortear(1);
     ControlesEmMemoria controles;
     ArquivoResultados arquivo(t.arquivos, t.relogio, t.pasta, QStringLiteral("/"));
-    SerieEmAndamento emAndamento(t.arquivos, registro);
-    MotorSorteio segundaCopia(
-        Ambiente{controles, t.aleatorio, t.relogio, t.dialogos, arquivo, emAndamento});
-    segundaCopia.esquecerSerie();
-    EXPECT_TRUE(t.arquivos.conteudo.contains(registro));
+    SerieEmAndamento emAndamento(t.arquivos, guardadoEm);
+    RegistroDaSerie registroDaSerie(t.arquivos, t.relogio, t.entropia, {});
+    MotorSorteio segundaCopia(Ambiente{controles, t.aleatorio, t.relogio, t.dialogos, arquivo,
+                                       emAndamento, registroDaSerie});
+    segundaCopia.esquecerSerie(MotorSorteio::Encerramento::Fechamento);
+    EXPECT_TRUE(t.arquivos.conteudo.contains(guardadoEm));
 }
 
 TEST(RegistroDaSerie, IlegivelOuIncompletoNaoEntendido) {
     ArquivosEmMemoria arquivos;
-    SerieEmAndamento emAndamento(arquivos, registro);
+    SerieEmAndamento emAndamento(arquivos, guardadoEm);
     const QByteArray bom = "Rodaleque: serie em andamento 1\nserie=3\nparticipantes=30\n"
                            "volume=1\nindice=7\ncontagens=0:10,4:30\n"
                            "arquivo=%2Fa%20b%0A%5Bc%5D.txt\n";
-    arquivos.conteudo[registro] = bom;
+    arquivos.conteudo[guardadoEm] = bom;
     SerieEmAndamento::Leitura lida = emAndamento.ler();
     ASSERT_EQ(lida.estado, SerieEmAndamento::Estado::Lida);
     EXPECT_EQ(lida.serie.arquivo, QStringLiteral("/a b\n[c].txt"));
@@ -227,7 +223,7 @@ TEST(RegistroDaSerie, IlegivelOuIncompletoNaoEntendido) {
           QByteArray(bom).replace("0:10,4:30", "0:10,4:20"), // the last count is not N
           QByteArray(bom).replace("0:10,4:30", "4:10,0:30"), // out of order
           QByteArray(bom).replace("0:10,4:30", "0:10,4:30,")}) {
-        arquivos.conteudo[registro] = ruim;
+        arquivos.conteudo[guardadoEm] = ruim;
         EXPECT_EQ(emAndamento.ler().estado, SerieEmAndamento::Estado::Ilegivel) << ruim.constData();
     }
 }
@@ -252,6 +248,14 @@ struct Interrompida {
     QList<int> numeros;
     QStringList painel;
 };
+
+QByteArray& registroDe(Interrompida& i) {
+    return i.arquivos.conteudo[registro::caminhoDoRegistro(i.arquivo)];
+}
+
+// The record's last line, or all but it.
+QByteArray ultimaLinha(const QByteArray& r) { return r.mid(r.lastIndexOf('\n', r.size() - 2) + 1); }
+QByteArray semAUltimaLinha(const QByteArray& r) { return r.left(r.lastIndexOf('\n', r.size() - 2) + 1); }
 
 QString pergunta(const Interrompida& i, int k) {
     return QStringLiteral("A série 4 foi interrompida com %1 números sorteados de 30.\n"
@@ -281,7 +285,7 @@ TEST(Continuacao, SimRetomaASerieComoSeNuncaTivesseParado) {
     for (const auto* timer : {&c.sorter_, &c.sorter2_, &c.sorter3_, &c.sorter4_, &c.Timer1_})
         EXPECT_TRUE(timer->habilitado);
     EXPECT_EQ(t.estado().nSorteados, 7);
-    EXPECT_TRUE(i.arquivos.conteudo.contains(registro)) << "still on record";
+    EXPECT_TRUE(i.arquivos.conteudo.contains(guardadoEm)) << "still on record";
 
     // The rest of the series goes into the same file, each number once; then it is complete.
     t.sortear(23);
@@ -313,7 +317,7 @@ TEST(Continuacao, RespostaNaoDeixaOArquivoComoEstavaEComecaDoZero) {
     const QByteArray antes = i.arquivos.conteudo[i.arquivo];
     Serie t(&i.arquivos, {platform::Dialogos::RespostaNao});
     EXPECT_EQ(t.dialogos.mensagens, QStringList{pergunta(i, 7)});
-    EXPECT_FALSE(i.arquivos.conteudo.contains(registro));
+    EXPECT_FALSE(i.arquivos.conteudo.contains(guardadoEm));
     EXPECT_EQ(i.arquivos.conteudo[i.arquivo], antes);
     EXPECT_EQ(t.estado().nSerie, 1);
     EXPECT_EQ(t.estado().nParticipantes, 0);
@@ -342,11 +346,31 @@ TEST(Continuacao, OQueNaoPodeSerContinuadoEDitoEDescartadoSemTocarNoArquivo) {
          QStringLiteral("A série interrompida não pode ser continuada: a linha 8 do arquivo\n")},
         {"file emptied", [](Interrompida& i) { i.arquivos.conteudo[i.arquivo].clear(); },
          QStringLiteral("O arquivo de resultados da série interrompida está vazio:\n")},
-        {"record unreadable", [](Interrompida& i) { i.arquivos.conteudo[registro] = "?"; },
+        {"record unreadable", [](Interrompida& i) { i.arquivos.conteudo[guardadoEm] = "?"; },
          QStringLiteral("O registro da série interrompida não pôde ser lido:\n")},
+        {"record deleted",
+         [](Interrompida& i) { i.arquivos.remover(registro::caminhoDoRegistro(i.arquivo)); },
+         QStringLiteral("O registro da série interrompida não foi encontrado ou foi substituído:\n")},
+        {"record edited",
+         [](Interrompida& i) { registroDe(i).replace("posicao=3\t", "posicao=4\t"); },
+         QStringLiteral("O registro da série interrompida não confere na linha 4 (o código")},
+        {"a number of the file not in the record",
+         [](Interrompida& i) {
+             QByteArray& r = i.arquivos.conteudo[i.arquivo];
+             r = QByteArray::number(i.numeros[0] == 30 ? 29 : 30) + r.mid(r.indexOf('\r'));
+         },
+         QStringLiteral("O arquivo de resultados e o registro da série interrompida não conferem:\n")},
+        {"ended, with its record saying so",
+         [](Interrompida& i) {
+             QByteArray& r = registroDe(i);
+             const QByteArray texto = "encerrada\tdata=2026-07-07 14:05:09\tmotivo=fechamento";
+             const QByteArray anterior = ultimaLinha(r).mid(ultimaLinha(r).indexOf("codigo=") + 7, 64);
+             r += registro::linha(texto, registro::encadear(anterior, texto));
+         },
+         QString()},
         {"stopped before the first draw",
          [](Interrompida& i) {
-             QByteArray& r = i.arquivos.conteudo[registro];
+             QByteArray& r = i.arquivos.conteudo[guardadoEm];
              r = r.left(r.indexOf("volume=")) + r.mid(r.indexOf("contagens="));
          },
          QString()},
@@ -363,8 +387,9 @@ TEST(Continuacao, OQueNaoPodeSerContinuadoEDitoEDescartadoSemTocarNoArquivo) {
             EXPECT_TRUE(t.dialogos.mensagens[0].startsWith(c.aviso)) << c.nome;
             EXPECT_TRUE(t.dialogos.mensagens[0].endsWith(u"Uma nova série será iniciada.")) << c.nome;
         }
-        EXPECT_FALSE(i.arquivos.conteudo.contains(registro)) << c.nome;
+        EXPECT_FALSE(i.arquivos.conteudo.contains(guardadoEm)) << c.nome;
         EXPECT_EQ(i.arquivos.conteudo.value(i.arquivo), antes.value(i.arquivo)) << c.nome;
+        EXPECT_EQ(registroDe(i), antes.value(registro::caminhoDoRegistro(i.arquivo))) << c.nome;
         EXPECT_EQ(t.estado().nSerie, 1) << c.nome;
         EXPECT_TRUE(t.controles.lista.itens.isEmpty()) << c.nome;
     }
@@ -389,4 +414,43 @@ TEST(Continuacao, CadaEntradaVoltaComoSuaContagemAMostrava) {
     EXPECT_EQ(t.controles.lista.itens[5].size(), 3);
     EXPECT_EQ(t.controles.lista.colunas, 9);
     EXPECT_EQ(t.controles.txtPart_.valor, QStringLiteral("160"));
+}
+
+// A stop in the middle of a draw's writes: the results file got the number and the record not,
+// or the record's line was cut short. The series goes on in the same record, which gets what it
+// lacked and says so, and verifies whole again.
+TEST(Continuacao, NoMesmoRegistroQueRecebeOQueLheFaltava) {
+    struct Caso {
+        const char* nome;
+        std::function<void(Interrompida&)> parar;
+        std::vector<registro::Tipo> fim; // the record's last entries once taken up
+        const char* campo;               // one of those entries has this field
+    };
+    using T = registro::Tipo;
+    const Caso casos[] = {
+        {"stopped between draws", [](Interrompida&) {}, {T::Sorteio, T::Continuacao}, ""},
+        {"the record lacks the last draw", [](Interrompida& i) { registroDe(i) = semAUltimaLinha(registroDe(i)); },
+         {T::Sorteio, T::SorteioRecuperado, T::Continuacao}, ""},
+        {"the record's last line cut", [](Interrompida& i) { registroDe(i) += "sorteio\tdata=2026-07"; },
+         {T::Sorteio, T::Continuacao}, "linha-cortada"},
+    };
+    for (const Caso& c : casos) {
+        Interrompida i;
+        c.parar(i);
+        Serie t(&i.arquivos, {platform::Dialogos::RespostaSim});
+        ASSERT_EQ(t.dialogos.mensagens, QStringList{pergunta(i, 7)}) << c.nome;
+        const registro::LeituraDoRegistro l = registro::lerRegistro(registroDe(i));
+        ASSERT_TRUE(l.integro()) << c.nome << ": " << qPrintable(l.problema.detalhe);
+        std::vector<T> fim;
+        for (std::size_t k = l.entradas.size() - c.fim.size(); k < l.entradas.size(); ++k)
+            fim.push_back(l.entradas[k].tipo);
+        EXPECT_EQ(fim, c.fim) << c.nome;
+        EXPECT_EQ(l.entradas.back().posicao, 8) << c.nome;
+        EXPECT_EQ(l.entradas.back().campo(c.campo) != nullptr, *c.campo != 0) << c.nome;
+        EXPECT_EQ(t.controles.lblCodigo_.legenda,
+                  QStringLiteral("Código de verificação: ") + registro::codigoCurto(l.sorteios().back()->codigo));
+        t.sortear(1);
+        EXPECT_EQ(registro::verificarArquivo(i.arquivos, i.arquivo).resultado,
+                  registro::Verificacao::Resultado::Intacta) << c.nome;
+    }
 }

@@ -11,7 +11,7 @@
 
 #include <engine/ArquivoResultados.h>
 #include <engine/EstadoSorteio.h>
-#include <engine/LeituraDaSerie.h>
+#include <registro/LeituraDaSerie.h>
 
 #include <algorithm>
 

@@ -51,6 +51,11 @@ echo "== unpacked"
 (cd "$raiz" && find . -type f | sort)
 programa="$raiz/usr/bin/$nome"
 [ -x "$programa" ] || falhou "no program at usr/bin/$nome"
+[ -x "$programa-verificar" ] || falhou "no verifier at usr/bin/$nome-verificar"
+for pagina in "$nome" "$nome-verificar"; do
+  zcat "$raiz/usr/share/man/man1/$pagina.1.gz" 2>/dev/null | grep -q '^\.SH DESCRIÇÃO' ||
+    falhou "no Portuguese manual page $pagina(1)"
+done
 desktop-file-validate "$raiz/usr/share/applications/$nome.desktop" ||
   falhou "desktop entry does not validate"
 for lado in 16 32 48; do
@@ -80,13 +85,14 @@ parar_programa() {
 }
 
 # Enters 10 participants, draws once and prints the results file that appears under $1, once
-# it holds the one line of a number from 1 to 10.
+# it holds the one line of a number from 1 to 10 and the unpacked verifier finds it intact
+# against its record.
 sortear_um() {
   informar_participantes 10
   xdotool key --window "$janela" Return
   local _ arquivo=""
   for _ in $(seq 100); do
-    arquivo=$(find "$1" -name 'sn.*.txt' -size +0 2>/dev/null | head -n 1)
+    arquivo=$(find "$1" -name 'sn.*.txt' ! -name '*-registro.txt' -size +0 2>/dev/null | head -n 1)
     [ -n "$arquivo" ] && break
     sleep 0.1
   done
@@ -96,6 +102,8 @@ sortear_um() {
   [[ $n =~ ^[0-9]+$ ]] && [ "$n" -ge 1 ] && [ "$n" -le 10 ] &&
     printf '%s\r\n' "$n" | cmp -s - "$arquivo" ||
     { echo "$arquivo holds: $(od -An -c "$arquivo")" >&2; return 1; }
+  "$raiz/usr/bin/$nome-verificar" "$arquivo" >"$temporaria/verificacao" ||
+    { cat "$temporaria/verificacao" >&2; return 1; }
   echo "$arquivo"
 }
 

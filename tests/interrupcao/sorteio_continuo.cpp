@@ -17,6 +17,7 @@
 #include <panel/Painel.h>
 #include <platform/Arquivos.h>
 #include <platform/Entropia.h>
+#include <platform/Programa.h>
 #include <platform/Relogio.h>
 
 #include <QFile>
@@ -71,9 +72,12 @@ struct Programa {
     teste::PastaFixa pastaDeResultados;
     ArquivoResultados arquivo{arquivos, relogio, pastaDeResultados, QStringLiteral("/")};
     SerieEmAndamento emAndamento;
-    MotorSorteio motor{Ambiente{controles, aleatorio, relogio, dialogos, arquivo, emAndamento}};
+    RegistroDaSerie registroDaSerie{arquivos, relogio, entropia,
+                                    {QStringLiteral("sorteio_continuo"), &platform::Programa::lerExecutavel}};
+    MotorSorteio motor{Ambiente{controles, aleatorio, relogio, dialogos, arquivo, emAndamento,
+                                registroDaSerie}};
     QStringList perguntas; // what the start-up asked or said
-    Painel painel{motor, controles, dialogos, abridor};
+    Painel painel{motor, controles, dialogos, abridor, arquivos};
 };
 
 } // namespace

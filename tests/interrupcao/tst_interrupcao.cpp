@@ -3,10 +3,15 @@
 // again and again in the same folder, and restarted, when it continues the interrupted series.
 // After every kill each results file must hold only whole lines of distinct numbers within
 // 1..N, every number the program acknowledged in the order it did, and at most one line more
-// (the append that was under way); a file only ever grows. At the end every series but the
-// one still running holds each of 1..N exactly once, in one file.
+// (the append that was under way); a file only ever grows. Beside it, its record verifies up to
+// its last whole entry, keeps every whole entry it had, and holds every acknowledged number. At
+// the end every series but the one still running holds each of 1..N exactly once, in one file,
+// and verifies intact against its record.
 //
 // RODALEQUE_QUEDAS sets the number of kills, spread over the counts below (default 250).
+#include <registro/LeituraDoRegistro.h>
+#include <registro/Verificacao.h>
+
 #include <QByteArray>
 #include <QDir>
 #include <QElapsedTimer>
@@ -145,6 +150,8 @@ public:
         QSet<QString> presentes;
         int linhasAMais = 0;
         for (const QString& nome : nomes) {
+            if (nome.endsWith(QStringLiteral("-registro.txt")))
+                continue; // checked with its results file
             const QString caminho = pasta + u'/' + nome;
             presentes.insert(caminho);
             QFile f(caminho);
@@ -174,6 +181,7 @@ public:
             antes.conteudo = conteudo;
             antes.linhas = numeros.size();
             antes.confirmados += confirmados.size();
+            conferirRegistro(caminho, numeros, antes.confirmados);
         }
         for (const auto& [arquivo, numeros] : confirmadosPorArquivo)
             EXPECT_TRUE(presentes.contains(arquivo))
@@ -184,6 +192,33 @@ public:
         EXPECT_LE(linhasAMais, 1) << "more than the append under way is unacknowledged";
         if (linhasAMais > 0)
             ++quedasComLinhaAMais_;
+    }
+
+    // The record beside a results file: whole entries that chain and follow each other, but for
+    // a last line cut short by the kill; none lost since the last look; the same draws as the
+    // file, in order, every acknowledged one among them.
+    void conferirRegistro(const QString& resultados, const std::vector<int32_t>& numeros,
+                          std::size_t confirmados) {
+        const QString caminho = rodaleque::registro::caminhoDoRegistro(resultados);
+        QFile f(caminho);
+        if (!f.open(QIODevice::ReadOnly)) {
+            EXPECT_EQ(confirmados, 0u) << "acknowledged numbers and no record: " << qPrintable(caminho);
+            return;
+        }
+        const QByteArray conteudo = f.readAll();
+        QByteArray& antes = registros_[caminho];
+        EXPECT_TRUE(conteudo.startsWith(antes)) << "a whole entry was lost: " << qPrintable(caminho);
+        const rodaleque::registro::LeituraDoRegistro l = rodaleque::registro::lerRegistro(conteudo);
+        const bool cortada = l.problema.tipo == rodaleque::registro::Problema::Tipo::LinhaCortada;
+        EXPECT_TRUE(l.integro() || cortada) << "line " << l.problema.linha << ": "
+                                            << qPrintable(l.problema.detalhe) << " in " << qPrintable(caminho);
+        registrosCortados_ += cortada ? 1 : 0;
+        const auto sorteios = l.sorteios();
+        EXPECT_GE(sorteios.size(), confirmados) << "acknowledged numbers missing from " << qPrintable(caminho);
+        ASSERT_LE(sorteios.size(), numeros.size()) << "the record is ahead of its file: " << qPrintable(caminho);
+        for (std::size_t i = 0; i < sorteios.size(); ++i)
+            EXPECT_EQ(sorteios[i]->numero, numeros[i]) << "draw " << i + 1 << " of " << qPrintable(caminho);
+        antes = conteudo.left(l.bytesBons);
     }
 
     // Every series is whole but the one still running, which the program's record names; and
@@ -198,8 +233,17 @@ public:
                 if (linha.startsWith("arquivo="))
                     emAndamento = QString::fromUtf8(QByteArray::fromPercentEncoding(linha.mid(8)));
         for (const auto& [arquivo, dados] : arquivos_) {
-            if (dados.linhas == static_cast<std::size_t>(n_) || arquivo == emAndamento)
+            if (arquivo == emAndamento)
                 continue;
+            if (dados.linhas == static_cast<std::size_t>(n_)) {
+                QFile registro(rodaleque::registro::caminhoDoRegistro(arquivo));
+                const QByteArray doRegistro = registro.open(QIODevice::ReadOnly) ? registro.readAll() : QByteArray();
+                const auto v = rodaleque::registro::verificar(
+                    dados.conteudo, doRegistro, rodaleque::registro::nomeDoArquivo(arquivo));
+                EXPECT_EQ(v.resultado, rodaleque::registro::Verificacao::Resultado::Intacta)
+                    << qPrintable(arquivo) << ": " << qPrintable(rodaleque::registro::relatorio(v));
+                continue;
+            }
             EXPECT_TRUE(dados.linhas <= 1 && dados.confirmados == 0)
                 << "an unfinished series was left behind: " << qPrintable(arquivo) << " holds "
                 << dados.linhas << " of " << n_;
@@ -211,6 +255,7 @@ public:
     int64_t linhas() const { return linhas_; }
     int quedasComLinhaAMais() const { return quedasComLinhaAMais_; }
     int orfaos() const { return orfaos_; }
+    int registrosCortados() const { return registrosCortados_; }
 
 private:
     struct Arquivo {
@@ -221,6 +266,8 @@ private:
 
     int32_t n_;
     std::map<QString, Arquivo> arquivos_;
+    std::map<QString, QByteArray> registros_; // each record's whole entries at the last look
+    int registrosCortados_ = 0;
     int64_t linhas_ = 0;
     int quedasComLinhaAMais_ = 0;
     int orfaos_ = 0;
@@ -256,10 +303,12 @@ TEST_P(Interrupcao, NadaDoQueFoiMostradoSePerdeNumaQueda) {
     }
     conferencia.conferirSeriesCompletas(pasta + QStringLiteral("/dados/serie-em-andamento.txt"));
     std::printf("N = %d: %d kills in %.1f s; %lld numbers acknowledged, %lld lines in %zu files; "
-                "%d kills left one unacknowledged line; %d files claimed but not yet on record\n",
+                "%d kills left one unacknowledged line; %d files claimed but not yet on record; "
+                "%d looks found a record's last line cut\n",
                 n, feitas, cronometro.elapsed() / 1000.0, static_cast<long long>(confirmados),
                 static_cast<long long>(conferencia.linhas()), conferencia.arquivos(),
-                conferencia.quedasComLinhaAMais(), conferencia.orfaos());
+                conferencia.quedasComLinhaAMais(), conferencia.orfaos(),
+                conferencia.registrosCortados());
     EXPECT_GT(confirmados, 0);
     if (!HasFailure())
         QDir(pasta).removeRecursively();

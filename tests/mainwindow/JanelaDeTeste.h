@@ -35,7 +35,7 @@ struct JanelaDeTeste {
         janela = std::make_unique<janela::frm1>(
             janela::Plataforma{relogio, arquivos, dialogos, abridor, gerador, entropia,
                                pastaDeResultados, QStringLiteral("/"), janelas, instancia,
-                               registroDaSerie()});
+                               registroDaSerie(), [] { return QByteArrayLiteral("programa"); }});
     }
 
     // Started and on screen, as the operator finds it.

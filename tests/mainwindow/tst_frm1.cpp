@@ -1,7 +1,14 @@
 #include "JanelaDeTeste.h"
 
+#include <registro/Formato.h>
+#include <registro/Verificacao.h>
+
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTimer>
 #include <QClipboard>
 #include <QFile>
 #include <QLabel>
@@ -31,6 +38,7 @@ private Q_SLOTS:
     void naoRedimensionaMasMaximiza();
     void botaoDesabilitadoPareceDesabilitado();
     void cliqueNoEnderecoDepoisDeFalhaSelecionaOCaminho();
+    void menuDeComandosEAtalhos();
 };
 
 void tst_frm1::geometriaComoConstruida_data() {
@@ -47,6 +55,8 @@ void tst_frm1::geometriaComoConstruida_data() {
     QTest::newRow("pictGlobo(1)") << QStringLiteral("pictGlobo(1)") << QRect(386, 24, 143, 159);
     QTest::newRow("lblPos") << QStringLiteral("lblPos") << QRect(6, 452, 173, 19);
     QTest::newRow("s") << QStringLiteral("s") << QRect(674, 222, 32, 32);
+    // Added below the number drawn, in its light panel, where nothing stood.
+    QTest::newRow("lblCodigo") << QStringLiteral("lblCodigo") << QRect(146, 158, 233, 18);
 }
 
 void tst_frm1::geometriaComoConstruida() {
@@ -275,6 +285,13 @@ void tst_frm1::serieInteiraComEnter() {
     QVERIFY(!t.controle<QWidget>("cmdSorteio")->isEnabled());
     QCOMPARE(t.controle<QLabel>("lblN")->text(), QStringLiteral("Números sorteados: 5"));
     QCOMPARE(t.controle<QLabel>("lblPos")->text(), QStringLiteral("Posição selecionada: 5"));
+    // The last draw's code, as its record has it, under the number; the series verifies.
+    const registro::Verificacao v = registro::verificarArquivo(t.arquivos, t.janela->motor().estado().Arquivo);
+    QCOMPARE(v.resultado, registro::Verificacao::Resultado::Intacta);
+    const registro::LeituraDoRegistro lido = registro::lerRegistro(t.arquivos.ler(v.registro).value());
+    const auto sorteios = lido.sorteios();
+    QCOMPARE(t.controle<QLabel>("lblCodigo")->text(),
+             QStringLiteral("Código de verificação: ") + registro::codigoCurto(sorteios.back()->codigo));
 
     QFile arquivo(t.janela->motor().estado().Arquivo);
     QVERIFY(arquivo.open(QIODevice::ReadOnly));
@@ -349,6 +366,60 @@ void tst_frm1::cliqueNoEnderecoDepoisDeFalhaSelecionaOCaminho() {
     QVERIFY(txtEnder->text().startsWith(QStringLiteral("Falha ao gravar em: ")));
     QTest::mouseClick(txtEnder, Qt::LeftButton);
     QCOMPARE(txtEnder->selectedText(), t.janela->motor().estado().Arquivo);
+}
+
+// The commands without a button: a menu over the panel and the results list, also with
+// Shift+F10 (the Menu key's menu comes from the window system: end to end), and their keys.
+void tst_frm1::menuDeComandosEAtalhos() {
+    JanelaDeTeste t;
+    QVERIFY(t.abrir());
+    QStringList menu;
+    const auto lerMenuAoAbrir = [&] {
+        menu.clear();
+        QTimer::singleShot(0, [&] {
+            if (auto* aberto = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (const QAction* a : aberto->actions())
+                    menu << a->text() + u'|' + a->shortcut().toString();
+                aberto->close();
+            }
+        });
+    };
+    const QStringList comandos{QStringLiteral("Registrar &ocorrência…|Alt+O"),
+                               QStringLiteral("&Verificar série…|Alt+V")};
+    for (const char* nome : {"lstN", "pct1", "txtX"}) {
+        QWidget* sobre = t.controle<QWidget>(nome);
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(sobre))
+            sobre = area->viewport();
+        lerMenuAoAbrir();
+        QContextMenuEvent clique(QContextMenuEvent::Mouse, QPoint(5, 5), sobre->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(sobre, &clique);
+        QCOMPARE(menu, comandos);
+    }
+    // Keys reach the window's shortcuts only while it is the active one, which the offscreen
+    // platform does not make it again once a menu closes.
+    const auto ativar = [&] {
+        t.janela->activateWindow();
+        return QTest::qWaitForWindowActive(t.janela.get());
+    };
+    QVERIFY(ativar());
+    lerMenuAoAbrir();
+    QTest::keyClick(t.janela.get(), Qt::Key_F10, Qt::ShiftModifier);
+    QCOMPARE(menu, comandos);
+
+    t.informarParticipantes(QStringLiteral("10"));
+    t.dialogos.respostasEntrada << QStringLiteral("Sala cheia");
+    QVERIFY(ativar());
+    QTest::keyClick(t.janela.get(), Qt::Key_O, Qt::AltModifier);
+    QVERIFY(t.dialogos.perguntas.last().startsWith(QStringLiteral("Descreva a ocorrência")));
+    QTest::keyClick(t.janela->focusWidget(), Qt::Key_Return);
+    const QString arquivo = t.janela->motor().estado().Arquivo;
+    QVERIFY(t.arquivos.ler(registro::caminhoDoRegistro(arquivo)).value_or("").contains("texto=Sala cheia"));
+
+    t.dialogos.arquivosEscolhidos << arquivo;
+    QTest::keyClick(t.janela.get(), Qt::Key_V, Qt::AltModifier);
+    QCOMPARE(t.dialogos.perguntas.last(), QStringLiteral("Verificar série"));
+    QVERIFY(t.dialogos.mensagens.last().startsWith(QStringLiteral("Série íntegra")));
+    QCOMPARE(t.dialogos.codigos.back(), platform::Dialogos::OkInformacao);
 }
 
 QTEST_MAIN(tst_frm1)

@@ -182,6 +182,17 @@ TEST_F(ArquivosReais, AppendsKeepExactlyTheBytesGiven) {
     EXPECT_EQ(ler(resultados), QByteArray::fromHex("370d0a3132300d0a330d0a"));
 }
 
+TEST_F(ArquivosReais, AFileOfAnotherLengthThanLeftIsAnotherFile) {
+    // As an editor that saves over the same file leaves it: the length tells, nothing is added.
+    const QString resultados = em(QStringLiteral("sn.1[2-3]4h5min6.txt"));
+    Identidade criado;
+    ASSERT_TRUE(reivindicar(resultados, "7\r\n", criado));
+    EXPECT_EQ(arquivos_.acrescentarDuravel(resultados, criado, "120\r\n", 3), Acrescimo::Gravado);
+    EXPECT_EQ(arquivos_.acrescentarDuravel(resultados, criado, "3\r\n", 3), Acrescimo::Trocado);
+    EXPECT_EQ(arquivos_.acrescentarDuravel(resultados, criado, "3\r\n", 9), Acrescimo::Trocado);
+    EXPECT_EQ(ler(resultados), QByteArrayLiteral("7\r\n120\r\n"));
+}
+
 TEST_F(ArquivosReais, LargeAppendWithZeroBytesArrivesWhole) {
     // Several megabytes with NULs in them: one short write or a strlen would both show here.
     const QByteArray grande = bytesVariados(3 * 1024 * 1024 + 17);

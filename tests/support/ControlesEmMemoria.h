@@ -122,6 +122,7 @@ struct ControlesEmMemoria : Controles {
     Rotulo& lblN() override { return lblN_; }
     Rotulo& lblSnum() override { return lblSnum_; }
     Rotulo& lblPos() override { return lblPos_; }
+    Rotulo& lblCodigo() override { return lblCodigo_; }
     Botao& cmdSorteio() override { return cmdSorteio_; }
     Botao& cmdX() override { return cmdX_; }
     Temporizador& sorter() override { return sorter_; }
@@ -134,7 +135,7 @@ struct ControlesEmMemoria : Controles {
     CaixaSelecionavelEmMemoria txtEnder_;
     std::array<CaixaEmMemoria, 9> estat;
     std::array<BolaEmMemoria, 30> bolas;
-    RotuloEmMemoria lblN_, lblSnum_, lblPos_;
+    RotuloEmMemoria lblN_, lblSnum_, lblPos_, lblCodigo_;
     ListaEmMemoria lista{lblPos_};
     BotaoEmMemoria cmdSorteio_, cmdX_;
     TemporizadorEmMemoria sorter_, sorter2_, sorter3_, sorter4_, Timer1_;

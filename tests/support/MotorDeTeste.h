@@ -35,13 +35,26 @@ struct MotorDeTeste {
           pasta(std::move(opcoes.pasta)),
           arquivo(opcoes.disco ? *opcoes.disco : arquivos, relogio, pasta, QStringLiteral("/")),
           emAndamento(opcoes.disco ? *opcoes.disco : arquivos, std::move(opcoes.registroDaSerie)),
-          motor(Ambiente{controles, aleatorio, relogio, dialogos, arquivo, emAndamento}) {
+          registroDaSerie(opcoes.disco ? *opcoes.disco : arquivos, relogio, entropia,
+                          {QStringLiteral("Rodaleque 1.0.98"), [] { return QByteArrayLiteral("programa"); }}),
+          motor(Ambiente{controles, aleatorio, relogio, dialogos, arquivo, emAndamento,
+                         registroDaSerie}) {
         entropia.valores = std::move(opcoes.entropia);
         dialogos.respostasMensagem = std::move(opcoes.respostasNaPartida);
         motor.iniciar();
     }
 
     EstadoSorteio& estado() { return motor.estado(); }
+
+    // A new series of n under way, as the count command's engine side starts it; and draws.
+    void comecar(int32_t n) {
+        motor.NovaSerie();
+        motor.aplicarContagem(n);
+    }
+    void sortear(int vezes) {
+        for (int i = 0; i < vezes; ++i)
+            motor.cmdSorteio_Click();
+    }
 
     // What the participant-count command does when it accepts n.
     void aceitarParticipantes(int32_t n) {
@@ -64,6 +77,7 @@ struct MotorDeTeste {
     DialogosRoteirizados dialogos;
     ArquivoResultados arquivo;
     SerieEmAndamento emAndamento;
+    RegistroDaSerie registroDaSerie;
     MotorSorteio motor;
 };
 

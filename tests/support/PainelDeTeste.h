@@ -29,7 +29,7 @@ struct PainelDeTeste : MotorDeTeste {
     }
 
     AbridorDeTeste abridor;
-    Painel painel{motor, controles, dialogos, abridor};
+    Painel painel{motor, controles, dialogos, abridor, arquivos};
 };
 
 } // namespace rodaleque::teste

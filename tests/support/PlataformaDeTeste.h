@@ -95,17 +95,18 @@ struct ArquivosEmMemoria : platform::Arquivos {
                          platform::Identidade& criado) override {
         if (nomeOcupado(caminho))
             return Criacao::NomeOcupado;
-        if (falharAcrescimos)
+        if (falharAcrescimos || falharEm.contains(caminho))
             return Criacao::Falhou;
         conteudo[caminho] = bytes;
         criado = identidades[caminho] = novaIdentidade();
         return Criacao::Gravado;
     }
     Acrescimo acrescentarDuravel(const QString& caminho, const platform::Identidade& arquivo,
-                                 const QByteArray& bytes) override {
-        if (identidade(caminho) != arquivo)
+                                 const QByteArray& bytes, qint64 tamanho) override {
+        if (identidade(caminho) != arquivo ||
+            (tamanho != qualquerTamanho && conteudo.value(caminho).size() != tamanho))
             return Acrescimo::Trocado;
-        if (falharAcrescimos)
+        if (falharAcrescimos || falharEm.contains(caminho))
             return Acrescimo::Falhou;
         conteudo[caminho] += bytes;
         return Acrescimo::Gravado;
@@ -144,6 +145,7 @@ struct ArquivosEmMemoria : platform::Arquivos {
     QMap<QString, platform::Identidade> identidades;
     QSet<QString> pastas;
     bool falharAcrescimos = false;
+    QSet<QString> falharEm; // paths whose claims and appends fail
     bool falharSubstituicoes = false;
     uint64_t ultimoIndice = 0;
 };
@@ -218,15 +220,21 @@ struct DialogosRoteirizados : platform::Dialogos {
         respostasMensagem.pop_front();
         return r;
     }
-    QString caixaDeEntrada(const QString& prompt) override {
+    QString caixaDeEntrada(const QString& prompt, int comprimentoMaximo = 0) override {
         perguntas.append(prompt);
-        return respostasEntrada.isEmpty() ? QString() : respostasEntrada.takeFirst();
+        const QString resposta = respostasEntrada.isEmpty() ? QString() : respostasEntrada.takeFirst();
+        return comprimentoMaximo > 0 ? resposta.left(comprimentoMaximo) : resposta;
+    }
+    QString escolherArquivo(const QString& titulo, const QString&) override {
+        perguntas.append(titulo);
+        return arquivosEscolhidos.isEmpty() ? QString() : arquivosEscolhidos.takeFirst();
     }
     QStringList mensagens;
     std::vector<int> codigos;
     std::deque<int> respostasMensagem;
     QStringList perguntas;
     QStringList respostasEntrada;
+    QStringList arquivosEscolhidos;
 };
 
 } // namespace rodaleque::teste

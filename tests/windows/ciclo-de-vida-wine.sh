@@ -3,12 +3,14 @@
 # driven as a person would with the keyboard and the mouse; Windows' own view of its windows
 # comes from sonda_janelas. One scenario per run.
 #   ciclo-de-vida-wine.sh <rodaleque.exe> <sonda_janelas.exe> <borda_do_painel.exe> <scenario>
+#                         [<rodaleque-verificar.exe>]
 # Needs the Wine session of the build (RODALEQUE_SESSAO_WINE, see sessao-wine.sh).
 set -euo pipefail
 programa_original=$(readlink -f "$1")
 sonda_exe=$(readlink -f "$2")
 borda_exe=$(readlink -f "$3")
 cenario=$4
+verificador_exe=${5:+$(readlink -f "$5")}
 # shellcheck disable=SC1091
 source "${RODALEQUE_SESSAO_WINE:?no Wine session named}/ambiente"
 # The program and the watcher draw on Windows' own screen, whatever the unit tests use.
@@ -31,7 +33,8 @@ terminar() {
 }
 trap terminar EXIT
 
-resultados() { ls "$pasta" | grep '^sn\.' || true; }
+# The results files; their records, "-registro.txt", lie beside them.
+resultados() { ls "$pasta" | grep '^sn\.' | grep -v -- '-registro\.txt$' || true; }
 
 case "$cenario" in
 inicio)
@@ -63,6 +66,37 @@ sorteio)
   echo "Notepad's command line: $linha"
   confere "from the system folder, on the results file" \
     test "$linha" = "C:\\windows\\system32\\notepad.exe Z:${pasta//\//\\}\\$arquivo"
+  pkill -9 -f 'notepad.exe' 2>/dev/null || true
+  sonda frente "$legenda" || true
+  # The commands' menu from the keyboard, as Windows opens it: the Menu key and Shift+F10, each
+  # then "o" for a note into the record.
+  for tecla in Menu shift+F10; do
+    teclas "$tecla"
+    sleep 0.5
+    teclas o
+    confere "$tecla opens the menu, and o its note" esperar "the note's box" caixa_aberta
+    digitar "nota por $tecla"
+    teclas Return
+    esperar "the note's box to close" sh -c "! wine '$sonda_exe' estado Rodaleque >/dev/null 2>&1"
+  done
+  registro="$pasta/${arquivo%.txt}-registro.txt"
+  confere "the record beside the file, CR LF line ends" test "$(grep -c $'\r$' "$registro")" -eq "$(wc -l <"$registro")"
+  confere "holds both notes" test "$(grep -c $'^ocorrencia\t.*\ttexto=nota por ' "$registro")" -eq 2
+  confere "and the five draws" test "$(grep -c $'^sorteio\t' "$registro")" -eq 5
+  if [ -n "$verificador_exe" ]; then
+    # The console verifier, from a prompt in the program's folder.
+    set +e
+    (cd "$pasta" && wine "$verificador_exe" "$arquivo") >"$pasta/verificacao" 2>&1
+    saida=$?
+    set -e
+    cat "$pasta/verificacao"
+    confere "rodaleque-verificar finds the series intact (status $saida)" test "$saida" -eq 0
+    confere "and says so in Portuguese" grep -q '^Série íntegra' "$pasta/verificacao"
+    printf '7\r\n' >>"$pasta/$arquivo"
+    set +e; (cd "$pasta" && wine "$verificador_exe" "$arquivo") >"$pasta/verificacao" 2>&1; saida=$?; set -e
+    confere "and a number added to the file not (status $saida)" test "$saida" -eq 1
+    confere "naming its line" grep -q 'Linha 6 do arquivo de resultados' "$pasta/verificacao"
+  fi
   ;;
 
 continuar)

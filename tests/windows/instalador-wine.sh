@@ -50,6 +50,7 @@ confere "the installer ends with status 0" instalar
 confere "the program in Program Files" test -f "$instalado/rodaleque.exe"
 confere "with its read-me, licence and licences" \
   test -f "$instalado/LEIA-ME.txt" -a -f "$instalado/LICENCA.txt" -a -f "$instalado/licencas/Qt/copyright"
+confere "and the console verifier" test -f "$instalado/rodaleque-verificar.exe"
 wine reg query "$chave" | tr -d '\r'
 confere "listed as Rodaleque" test "$(valor DisplayName)" = Rodaleque
 confere "version 1.0.98" test "$(valor DisplayVersion)" = 1.0.98
@@ -76,9 +77,11 @@ fi
 iniciar "$alvo"
 informar_participantes 30
 sortear
-resultado=$(ls "$onde" | grep '^sn\.' || true)
+resultado=$(ls "$onde" | grep '^sn\.' | grep -v -- '-registro\.txt$' || true)
 echo "results file: $onde/$resultado"
 confere "the draw lands in $onde" test -n "$resultado"
+confere "with its record, which the installed verifier finds intact" \
+  sh -c "cd '$onde' && wine 'C:\\Program Files\\Rodaleque\\rodaleque-verificar.exe' '$resultado' >/dev/null 2>&1"
 
 # --- no install under a running copy --------------------------------------------------------
 saida=0

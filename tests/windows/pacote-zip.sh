@@ -19,6 +19,8 @@ echo "$(basename "$zip"): $(stat -c %s "$zip") bytes; holds:"
 (cd "$fora" && find . -type f | sort | sed 's/^/  /')
 confere "the program, one executable" test -f "$raiz/rodaleque.exe"
 confere "stripped of its symbols" sh -c "! x86_64-w64-mingw32-objdump -h '$raiz/rodaleque.exe' | grep -q debug_info"
+confere "the verifier, a console program" sh -c \
+  "x86_64-w64-mingw32-objdump -p '$raiz/rodaleque-verificar.exe' | grep -q 'Subsystem.*(Windows CUI)'"
 # Notepad before Windows 10 1903 reads UTF-8 only with its byte order mark.
 leia_me() {
   local f=$raiz/LEIA-ME.txt
@@ -32,4 +34,5 @@ confere "Qt's licences and copyright notices" \
 confere "the MinGW-w64 runtime's notice" grep -q 'mingw-w64' "$raiz/licencas/MinGW-w64/copyright"
 [ "$falhas" -eq 0 ] || exit 1
 
-./ciclo-de-vida-wine.sh "$raiz/rodaleque.exe" "$sonda_exe" "$borda_exe" sorteio
+./ciclo-de-vida-wine.sh "$raiz/rodaleque.exe" "$sonda_exe" "$borda_exe" sorteio \
+  "$raiz/rodaleque-verificar.exe"

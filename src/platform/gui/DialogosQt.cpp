@@ -2,6 +2,7 @@
 
 #include "platform/gui/Centrar.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -115,18 +116,28 @@ int DialogosQt::caixaDeMensagem(const QString& prompt, int botoes) {
     return RespostaOk;
 }
 
-QString DialogosQt::caixaDeEntrada(const QString& prompt) {
+QString DialogosQt::caixaDeEntrada(const QString& prompt, int comprimentoMaximo) {
     CaixaCentrada<QInputDialog> caixa(janela_.data(), janelas_);
     caixa.setWindowTitle(titulo_);
     caixa.setInputMode(QInputDialog::TextInput);
     caixa.setTextEchoMode(QLineEdit::Normal);
     caixa.setLabelText(prompt);
     caixa.setTextValue(QString());
+    // The box's own line edit: the dialog offers no limit of its own.
+    if (auto* linha = caixa.findChild<QLineEdit*>(); linha && comprimentoMaximo > 0)
+        linha->setMaxLength(comprimentoMaximo);
     caixa.setOkButtonText(QStringLiteral("OK"));
     caixa.setCancelButtonText(QStringLiteral("Cancelar"));
     if (caixa.exec() != QDialog::Accepted)
         return QString();
     return caixa.textValue();
+}
+
+QString DialogosQt::escolherArquivo(const QString& titulo, const QString& pasta) {
+    // Results files and their records share the beginning of their names; either will do.
+    return QFileDialog::getOpenFileName(
+        janela_.data(), titulo, pasta,
+        QStringLiteral("Arquivos de resultados (sn.*.txt);;Todos os arquivos (*)"));
 }
 
 } // namespace rodaleque::platform

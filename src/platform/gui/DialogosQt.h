@@ -20,7 +20,8 @@ public:
     void definirJanela(QWidget* janela) { janela_ = janela; }
 
     int caixaDeMensagem(const QString& prompt, int botoes) override;
-    QString caixaDeEntrada(const QString& prompt) override;
+    QString caixaDeEntrada(const QString& prompt, int comprimentoMaximo = 0) override;
+    QString escolherArquivo(const QString& titulo, const QString& pasta) override;
 
 private:
     // A guarded pointer, so that a box asked for while the window is going away still opens.

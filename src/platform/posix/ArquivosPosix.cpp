@@ -221,14 +221,16 @@ Arquivos::Criacao ArquivosDoSistema::criarDuravel(const QString& caminho, const 
 
 Arquivos::Acrescimo ArquivosDoSistema::acrescentarDuravel(const QString& caminho,
                                                           const Identidade& arquivo,
-                                                          const QByteArray& bytes) {
+                                                          const QByteArray& bytes,
+                                                          qint64 tamanho) {
     ignorarSinalDeTamanho();
     const QByteArray nome = QFile::encodeName(caminho);
     // Never O_CREAT: a file that is gone stays gone, and its series learns of it.
     const Regular aberto = abrirRegular(nome, O_WRONLY | O_APPEND);
     if (aberto.fd < 0)
         return aberto.trocado ? Acrescimo::Trocado : Acrescimo::Falhou;
-    if (identidadeDe(aberto.st) != arquivo) {
+    if (identidadeDe(aberto.st) != arquivo ||
+        (tamanho != qualquerTamanho && aberto.st.st_size != tamanho)) {
         close(aberto.fd);
         return Acrescimo::Trocado;
     }

@@ -1,4 +1,5 @@
 #include "platform/Programa.h"
+#include "platform/LerAteOFim.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,6 +21,12 @@ QString Programa::pasta() {
     if (exe.isEmpty())
         return QString();
     return QFileInfo(exe).absolutePath();
+}
+
+std::optional<QByteArray> Programa::lerExecutavel() {
+    // The kernel's link opens the very file this process was started from, even if another
+    // has been put at its path since.
+    return lerPorQFile(QStringLiteral("/proc/self/exe"));
 }
 
 QString Programa::separador() {

@@ -76,8 +76,8 @@ void RelogioDoSistema::Estado::atualizar(long long segundo) {
     const time_t t = static_cast<time_t>(segundo);
     if (localtime_r(&t, &local) == nullptr)
         return;
-    local_ = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-              local.tm_hour,        local.tm_min,     local.tm_sec};
+    local_ = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+              local.tm_min,         local.tm_sec,     static_cast<int>(local.tm_gmtoff / 60)};
     segundosDoDia_ = local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec;
     segundoEmCache_ = segundo;
 }

@@ -196,7 +196,8 @@ Arquivos::Criacao ArquivosDoSistema::criarDuravel(const QString& caminho, const 
 
 Arquivos::Acrescimo ArquivosDoSistema::acrescentarDuravel(const QString& caminho,
                                                           const Identidade& arquivo,
-                                                          const QByteArray& bytes) {
+                                                          const QByteArray& bytes,
+                                                          qint64 tamanho) {
     // OPEN_EXISTING: a file that is gone stays gone, and its series learns of it.
     const Regular aberto = abrirRegular(caminho.toStdWString(), GENERIC_WRITE, soLeitores);
     if (aberto.arquivo == INVALID_HANDLE_VALUE)
@@ -209,6 +210,10 @@ Arquivos::Acrescimo ArquivosDoSistema::acrescentarDuravel(const QString& caminho
     if (!GetFileSizeEx(aberto.arquivo, &tamanhoAntes)) {
         CloseHandle(aberto.arquivo);
         return Acrescimo::Falhou;
+    }
+    if (tamanho != qualquerTamanho && tamanhoAntes.QuadPart != tamanho) {
+        CloseHandle(aberto.arquivo);
+        return Acrescimo::Trocado;
     }
 
     // The handle can write anywhere (it must, to cut the file back), and no other writer holds

@@ -1,5 +1,6 @@
 #include "platform/Programa.h"
 
+#include "platform/LerAteOFim.h"
 #include "platform/windows/ApiWindows.h"
 
 #include <QDir>
@@ -52,10 +53,8 @@ QString pastaConhecida(REFKNOWNFOLDERID qual, DWORD opcoes) {
     return pasta;
 }
 
-} // namespace
-
-QString Programa::pasta() {
-    // The executable's full path, long paths included: grow the buffer until the name fits.
+// The executable's full path, long paths included: the buffer grows until the name fits.
+QString caminhoDoExecutavel() {
     std::wstring exe(MAX_PATH, L'\0');
     while (true) {
         const DWORD n = GetModuleFileNameW(nullptr, exe.data(), static_cast<DWORD>(exe.size()));
@@ -63,19 +62,33 @@ QString Programa::pasta() {
             return QString();
         if (n < exe.size()) {
             exe.resize(n);
-            break;
+            return QString::fromStdWString(exe);
         }
         if (exe.size() >= 32768)
             return QString();
         exe.resize(exe.size() * 2);
     }
-    const QString caminho = QString::fromStdWString(exe);
+}
+
+} // namespace
+
+QString Programa::pasta() {
+    const QString caminho = caminhoDoExecutavel();
     const qsizetype barra = caminho.lastIndexOf(u'\\');
     if (barra < 0)
         return QString();
     // A drive's root keeps its backslash ("C:\"); any other folder has none at the end.
     const QString pasta = caminho.left(barra);
     return pasta.endsWith(u':') ? pasta + u'\\' : pasta;
+}
+
+std::optional<QByteArray> Programa::lerExecutavel() {
+    // Windows keeps a running executable from being written or replaced, so the file at its
+    // path is the one this process runs.
+    const QString caminho = caminhoDoExecutavel();
+    if (caminho.isEmpty())
+        return std::nullopt;
+    return lerPorQFile(caminho);
 }
 
 QString Programa::separador() {

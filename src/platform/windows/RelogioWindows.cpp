@@ -38,9 +38,17 @@ float RelogioDoSistema::SegundosDoDia() {
 }
 
 DataHoraLocal RelogioDoSistema::agora() {
+    // One reading of UTC turned into local time, so that the offset is the one of that moment.
+    SYSTEMTIME utc{};
+    GetSystemTime(&utc);
     SYSTEMTIME local{};
-    GetLocalTime(&local);
-    return {local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond};
+    FILETIME emUtc{}, emLocal{};
+    if (!SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local) ||
+        !SystemTimeToFileTime(&utc, &emUtc) || !SystemTimeToFileTime(&local, &emLocal))
+        GetLocalTime(&local);
+    const auto diferenca = static_cast<int64_t>(emTicks(emLocal)) - static_cast<int64_t>(emTicks(emUtc));
+    return {local.wYear,   local.wMonth,  local.wDay, local.wHour, local.wMinute, local.wSecond,
+            static_cast<int>(diferenca / int64_t(60 * ticksPorSegundo))};
 }
 
 } // namespace rodaleque::platform

@@ -1,0 +1,62 @@
+// How long the check of a whole series takes: 99999 of 99999 drawn (each at its first attempt)
+// with a note every 1000 draws, its results file and record put on disk, then checked from
+// disk as rodaleque-verificar does, several times.
+#include "Medidas.h"
+#include "support/PainelDeTeste.h"
+
+#include <platform/Arquivos.h>
+#include <registro/Verificacao.h>
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <numeric>
+#include <random>
+
+using namespace rodaleque;
+
+int main() {
+    const int32_t n = 99999;
+    teste::PainelDeTeste t;
+    t.informarParticipantes(QString::number(n));
+    std::vector<int> ordem(n);
+    std::iota(ordem.begin(), ordem.end(), 1);
+    std::shuffle(ordem.begin(), ordem.end(), std::mt19937(20261209));
+    QElapsedTimer serie;
+    serie.start();
+    for (int32_t i = 0; i < n; i += 1000) {
+        t.sortearNumeros(
+            std::vector<int>(ordem.begin() + i, ordem.begin() + std::min(n, i + 1000)));
+        t.dialogos.respostasEntrada << QStringLiteral("Nota %1: ganhador ausente").arg(i);
+        t.painel.registrarOcorrencia();
+    }
+    std::printf("series of %d drawn in memory in %.1f s\n", n, serie.elapsed() / 1000.0);
+
+    QTemporaryDir pasta;
+    const QString arquivo = pasta.filePath(registro::nomeDoArquivo(t.estado().Arquivo));
+    for (const auto& [caminho, destino] : {std::pair{t.estado().Arquivo, arquivo},
+                                           {registro::caminhoDoRegistro(t.estado().Arquivo),
+                                            registro::caminhoDoRegistro(arquivo)}}) {
+        QFile f(destino);
+        if (!f.open(QIODevice::WriteOnly) || f.write(t.arquivos.conteudo[caminho]) < 0)
+            return 1;
+        std::printf("%s: %.1f MiB\n", qPrintable(destino), f.size() / 1048576.0);
+    }
+
+    platform::ArquivosDoSistema disco;
+    std::vector<double> ms;
+    registro::Verificacao v;
+    for (int i = 0; i < 7; ++i) {
+        QElapsedTimer relogio;
+        relogio.start();
+        v = registro::verificarArquivo(disco, arquivo);
+        ms.push_back(relogio.nsecsElapsed() / 1e6);
+    }
+    std::printf("check of %d draws from disk: %.0f ms median, %.0f ms worst of %zu; %s\n",
+                v.sorteados, bench::mediana(ms), *std::max_element(ms.begin(), ms.end()), ms.size(),
+                v.resultado == registro::Verificacao::Resultado::Intacta ? "intact" : "NOT INTACT");
+    std::printf("peak resident memory: %.1f MiB\n", bench::picoDeMemoriaMiB());
+    return v.resultado == registro::Verificacao::Resultado::Intacta ? 0 : 1;
+}
