@@ -40,6 +40,12 @@ QString abertura(const Formulario& f, const Serie& s) {
 }
 
 QString metodo(const Serie& s) {
+    if (!s.comRegistro)
+        return QStringLiteral("Esta série foi sorteada antes de o programa manter o registro das "
+                              "séries: o programa e sua versão, o número de participantes, as horas "
+                              "e os códigos de verificação dos sorteios não foram registrados. Os "
+                              "números abaixo são os do arquivo de resultados, na ordem em que "
+                              "foram gravados.");
     const int32_t nInicial = s.mudancas.empty() ? s.participantes : s.mudancas.front().de;
     QString texto = QStringLiteral("O sorteio foi realizado com o programa ") + s.programa +
                     QStringLiteral(", versão ") + s.versao;
@@ -58,7 +64,10 @@ QString metodo(const Serie& s) {
 }
 
 Bloco linha(const Sorteado& s) {
-    const QString digitos = textoDaEntrada(s.numero, formatoDoPainel(s.participantes));
+    // With no N on record, the digits as they are.
+    const QString digitos = s.participantes > 0
+                                ? textoDaEntrada(s.numero, formatoDoPainel(s.participantes))
+                                : QString::number(s.numero);
     return {Bloco::Tipo::LinhaDaTabela,
             {QString::number(s.posicao), horaCurta(s.momento),
              digitos + QStringLiteral(" — ") + extenso::cardinal(s.numero),
@@ -69,9 +78,11 @@ QString encerramento(const Serie& s) {
     QString texto = s.ultimaEntrada ? extenso::hora(s.ultimaEntrada->time())
                                     : QStringLiteral("em hora não registrada");
     texto[0] = texto[0].toUpper();
-    return texto + QStringLiteral(", encerrou-se o sorteio, com ") +
-           QString::number(s.sorteados.size()) + QStringLiteral(" números sorteados de ") +
-           QString::number(s.participantes) + u'.';
+    texto += QStringLiteral(", encerrou-se o sorteio, com ") + QString::number(s.sorteados.size()) +
+             QStringLiteral(" números sorteados");
+    if (s.participantes > 0)
+        texto += QStringLiteral(" de ") + QString::number(s.participantes);
+    return texto + u'.';
 }
 
 QString conferencia(const Serie& s) {

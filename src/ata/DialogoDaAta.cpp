@@ -27,6 +27,10 @@ DialogoDaAta::DialogoDaAta(const Formulario& f, QWidget* pai)
       presentes_(new QPlainTextEdit(f.presentes.join(u'\n'), this)),
       referencia_(campo(f.referencia, this)), aviso_(new QLabel(this)) {
     setWindowTitle(QStringLiteral("Gerar ata do sorteio"));
+    for (auto [campo, nome] : {std::pair<QWidget*, const char*>{orgao_, "orgao"}, {objeto_, "objeto"},
+                               {local_, "local"}, {responsavel_, "responsavel"},
+                               {presentes_, "presentes"}, {referencia_, "referencia"}})
+        campo->setObjectName(QString::fromLatin1(nome));
     presentes_->setTabChangesFocus(true);
     presentes_->setPlaceholderText(QStringLiteral("Um nome por linha; cada um terá uma linha para assinar"));
     aviso_->setWordWrap(true);

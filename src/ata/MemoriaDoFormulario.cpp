@@ -15,6 +15,8 @@ const QString referencia = QStringLiteral("ata/referencia");
 } // namespace
 
 Formulario MemoriaDoFormulario::lembrado() const {
+    if (arquivo_.isEmpty())
+        return {};
     const QSettings s(arquivo_, QSettings::IniFormat);
     Formulario f;
     f.orgao = s.value(orgao).toString();
@@ -26,6 +28,8 @@ Formulario MemoriaDoFormulario::lembrado() const {
 }
 
 bool MemoriaDoFormulario::lembrar(const Formulario& f) const {
+    if (arquivo_.isEmpty())
+        return false;
     QSettings s(arquivo_, QSettings::IniFormat);
     s.setValue(orgao, f.orgao);
     s.setValue(local, f.local);

@@ -7,7 +7,7 @@
 namespace rodaleque::ata {
 
 // What the form remembers for the next minutes, in a settings file of the user's: everything
-// but the object, which is each draw's own.
+// but the object, which is each draw's own. With no file named, nothing is remembered.
 class MemoriaDoFormulario {
 public:
     explicit MemoriaDoFormulario(QString arquivo) : arquivo_(std::move(arquivo)) {}

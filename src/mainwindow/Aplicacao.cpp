@@ -44,7 +44,9 @@ int executar(int argc, char** argv, const std::function<void(frm1&)>& aoMostrar)
                  platform::Programa::separador(), janelas, *instancia,
                  platform::Programa::pastaDeDados() + platform::Programa::separador() +
                      QStringLiteral("serie-em-andamento.txt"),
-                 &platform::Programa::lerExecutavel});
+                 &platform::Programa::lerExecutavel,
+                 platform::Programa::pastaDeConfiguracao() + platform::Programa::separador() +
+                     QStringLiteral("ata.ini")});
 
     dialogos.definirJanela(&janela);
     if (!janela.Form_Load())

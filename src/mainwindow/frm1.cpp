@@ -4,6 +4,7 @@
 
 #include <about/frmSobre.h>
 #include <engine/Produto.h>
+#include <registro/Verificacao.h>
 #include <widgets/Geometria.h>
 
 #include <QIcon>
@@ -71,7 +72,9 @@ frm1::frm1(Plataforma plataforma)
       motor_(Ambiente{*this, aleatorio_, plataforma.relogio, plataforma.dialogos, arquivo_,
                       emAndamento_, registroDaSerie_}),
       painel_(motor_, *this, plataforma.dialogos, plataforma.abridor, plataforma.arquivos),
-      animacao_(motor_.estado(), *this, aleatorio_, *this), menu_(*this) {
+      animacao_(motor_.estado(), *this, aleatorio_, *this), menu_(*this),
+      ata_(*this, plataforma.arquivos, plataforma.dialogos, plataforma.abridor,
+           plataforma.memoriaDaAta) {
     setObjectName(QStringLiteral("frm1"));
     setWindowTitle(QStringLiteral(" RODALEQUE"));
     setWindowIcon(iconeDaJanela());
@@ -103,6 +106,16 @@ void frm1::montarMenu() {
                     [this] { painel_.registrarOcorrencia(); });
     menu_.adicionar(QStringLiteral("&Verificar série…"), QKeySequence(Qt::ALT | Qt::Key_V),
                     [this] { painel_.verificarSerie(); });
+    menu_.adicionar(QStringLiteral("Gerar &ata do sorteio…"), QKeySequence(Qt::CTRL | Qt::Key_P),
+                    [this] {
+                        ata_.daSerie(motor_.estado().Arquivo);
+                        cmdSorteio().setFocus();
+                    });
+    menu_.adicionar(QStringLiteral("Gerar ata de outra &série…"),
+                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), [this] {
+                        ata_.deOutraSerie(registro::pastaDoArquivo(motor_.estado().Arquivo));
+                        cmdSorteio().setFocus();
+                    });
     // The boxes that only show a number open the window's menu, not a text box's.
     for (QWidget* caixa : {static_cast<QWidget*>(txtX_), static_cast<QWidget*>(txtPart_),
                            static_cast<QWidget*>(txtBar_)})

@@ -9,6 +9,7 @@
 #include "MenuDeComandos.h"
 #include "PainelResultados.h"
 
+#include <ata/ComandosDaAta.h>
 #include <engine/Aleatorio.h>
 #include <engine/ArquivoResultados.h>
 #include <engine/Controles.h>
@@ -55,6 +56,8 @@ struct Plataforma {
     QString registroDaSerie;
     // The bytes of the running executable, whose SHA-256 each series' record names.
     std::function<std::optional<QByteArray>()> lerExecutavel;
+    // The settings file where the minutes' form is remembered; with no path, nowhere.
+    QString memoriaDaAta = {};
 };
 
 // The black surface that holds every control; it paints the light panels behind them.
@@ -215,6 +218,7 @@ private:
     Painel painel_;
     Animacao animacao_;
     MenuDeComandos menu_;
+    ata::ComandosDaAta ata_;
 };
 
 } // namespace rodaleque::janela

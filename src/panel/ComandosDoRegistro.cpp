@@ -21,9 +21,8 @@ void Painel::registrarOcorrencia() {
 }
 
 void Painel::verificarSerie() {
-    const QString arquivo = motor_.estado().Arquivo;
-    const QString pasta = arquivo.left(arquivo.size() - registro::nomeDoArquivo(arquivo).size());
-    const QString escolhido = dialogos_.escolherArquivo(QStringLiteral("Verificar série"), pasta);
+    const QString escolhido = dialogos_.escolherArquivo(
+        QStringLiteral("Verificar série"), registro::pastaDoArquivo(motor_.estado().Arquivo));
     focarSorteio();
     if (escolhido.isEmpty())
         return;

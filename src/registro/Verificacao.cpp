@@ -114,6 +114,10 @@ QString nomeDoArquivo(const QString& caminho) {
     return caminho.mid(barra + 1);
 }
 
+QString pastaDoArquivo(const QString& caminho) {
+    return caminho.left(caminho.size() - nomeDoArquivo(caminho).size());
+}
+
 Verificacao verificar(const QByteArray& resultados, const QByteArray& registro,
                       const QString& nomeDosResultados) {
     Verificacao v;

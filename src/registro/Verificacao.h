@@ -17,6 +17,8 @@ QString caminhoDoRegistro(const QString& arquivoDeResultados);
 QString caminhoDosResultados(const QString& arquivoOuRegistro);
 // The last part of a path, whichever separator it uses.
 QString nomeDoArquivo(const QString& caminho);
+// What comes before that last part, its separator included.
+QString pastaDoArquivo(const QString& caminho);
 
 // A results file checked against its record.
 struct Verificacao {

@@ -385,7 +385,9 @@ void tst_frm1::menuDeComandosEAtalhos() {
         });
     };
     const QStringList comandos{QStringLiteral("Registrar &ocorrência…|Alt+O"),
-                               QStringLiteral("&Verificar série…|Alt+V")};
+                               QStringLiteral("&Verificar série…|Alt+V"),
+                               QStringLiteral("Gerar &ata do sorteio…|Ctrl+P"),
+                               QStringLiteral("Gerar ata de outra &série…|Ctrl+Shift+P")};
     for (const char* nome : {"lstN", "pct1", "txtX"}) {
         QWidget* sobre = t.controle<QWidget>(nome);
         if (auto* area = qobject_cast<QAbstractScrollArea*>(sobre))
@@ -420,6 +422,17 @@ void tst_frm1::menuDeComandosEAtalhos() {
     QCOMPARE(t.dialogos.perguntas.last(), QStringLiteral("Verificar série"));
     QVERIFY(t.dialogos.mensagens.last().startsWith(QStringLiteral("Série íntegra")));
     QCOMPARE(t.dialogos.codigos.back(), platform::Dialogos::OkInformacao);
+
+    // Ctrl+P asks for the minutes' form of the running series.
+    QString formulario;
+    QTimer::singleShot(50, [&] {
+        if (QWidget* aberto = QApplication::activeModalWidget()) {
+            formulario = aberto->windowTitle();
+            aberto->close();
+        }
+    });
+    QTest::keyClick(t.janela.get(), Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(formulario, QStringLiteral("Gerar ata do sorteio"));
 }
 
 QTEST_MAIN(tst_frm1)
