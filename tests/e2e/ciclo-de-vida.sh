@@ -85,12 +85,21 @@ procurar() {
   done
 }
 pergunta() { procurar '^Rodaleque$'; }
-# The window's frame centred on the 1280 x 1024 screen, to within 2 pixels; prints how far off.
-no_centro() {
-  local x y w h l r t b dx dy
+# The centre of a window's frame, on screen.
+centro() {
+  local x y w h l r t b
   read -r x y w h < <(cliente "$1")
   read -r l r t b < <(moldura "$1")
-  dx=$(( (x - l) + (w + l + r) / 2 - 640 )); dy=$(( (y - t) + (h + t + b) / 2 - 512 ))
+  echo $(( (x - l) + (w + l + r) / 2 )) $(( (y - t) + (h + t + b) / 2 ))
+}
+# The window's frame centred on the 1280 x 1024 screen, to within 2 pixels; prints how far off.
+# GNOME Shell attaches a modal dialog to its window and centres it over that one itself (its
+# attach-modal-dialogs), whatever place the program asks for: there, over the main window.
+no_centro() {
+  local cx=640 cy=512 x y dx dy
+  [ "$ambiente" = gnome ] && read -r cx cy < <(centro "$janela")
+  read -r x y < <(centro "$1")
+  dx=$(( x - cx )); dy=$(( y - cy ))
   echo "$dx, $dy"
   [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ]
 }
