@@ -194,6 +194,17 @@ segunda-copia)
   confere "the first copy keeps running" vivo "$pid"
   confere "one window with the caption" test "$(xdotool search --onlyvisible --name "^${legenda}\$" | wc -l)" -eq 1
   confere "the second copy set up no series" test -z "$(ls "$pasta" | grep '^sn\.' || true)"
+  # Minimised, the other window active, and a second copy started as the desktop's launcher
+  # starts it: announced to the window manager, with the startup id in its environment.
+  xdotool windowminimize --sync "$janela" >/dev/null 2>&1 || true
+  xdotool windowactivate --sync "$outra" >/dev/null 2>&1 || true
+  confere "minimised, another window active" esperar "other active" outra_ativa
+  id=$("$(dirname "$borda")/anunciar_inicio" Rodaleque)
+  DESKTOP_STARTUP_ID=$id timeout 10 "$programa" >>"$servidor_x_pasta/programa.log" 2>&1 || true
+  confere "started by a launcher, a second copy brings it back, active" esperar "active" ativa
+  confere "at its built size, centred on the screen" esperar "centred" centrada
+  confere "the window answered the launch" \
+    sh -c "xprop -id $janela _NET_STARTUP_ID | grep -qF '\"$id\"'"
   # A running copy that does not answer (stopped here) still lets a new one end at once.
   kill -STOP "$pid"
   inicio=$(date +%s%N)
