@@ -3,7 +3,8 @@
 # with the keyboard and the window manager: one scenario per run, on one desktop.
 #   ciclo-de-vida.sh <program> <edge watcher> <scenario> [openbox|mutter|kwin|gnome]
 # openbox, Mutter and KWin manage an Xvfb; gnome is GNOME Shell on Wayland, headless, where the
-# program runs through Xwayland as a launcher starts it.
+# program runs through Xwayland as a launcher starts it, or, in the scenario wayland, as a
+# native Wayland client.
 set -euo pipefail
 programa_original=$(readlink -f "$1")
 borda=$(readlink -f "$2")
@@ -474,6 +475,57 @@ sobre)
     test "$(texto_da_caixa 42 "${mail[1]}" 171)" = rodaleque@example.com
   confere "a middle click leaves the site box as it was" \
     test "$(texto_da_caixa 6 "${site[1]}" 351)" = https://www.example.com/rodaleque
+  ;;
+
+wayland)
+  # A GNOME session where the program finds no X display: a native Wayland client, seen and
+  # driven through GNOME Shell's own services.
+  remoto=$(dirname "$(readlink -f "$0")")/gnome-remoto.py
+  coproc TECLADO { "$remoto" teclado; }
+  servidor_x_pids=("$TECLADO_PID" "${servidor_x_pids[@]}")
+  teclas() { echo "$*" >&"${TECLADO[1]}"; read -r _ <&"${TECLADO[0]}"; }
+  # Focused (1/0), hidden, client, width, height, title of each window.
+  principal() { "$remoto" janelas | awk -F'\t' -v t="$legenda" '$6 == t && $3 == "wayland" && $1 == 1 && $4 == 1280' | grep -q .; }
+  avisos() { "$remoto" janelas | awk -F'\t' '$6 == "Rodaleque"' | wc -l; }
+  nenhum_aviso() { [ "$(avisos)" -eq 0 ]; }
+  um_aviso() { [ "$(avisos)" -eq 1 ]; }
+  inicio=$(date +%s%N)
+  env -u DISPLAY -u XAUTHORITY "$programa" >>"$servidor_x_pasta/programa.log" 2>&1 &
+  pid=$!
+  servidor_x_pids=("$pid" "${servidor_x_pids[@]}")
+  confere "a native Wayland window, maximised and active" esperar "maximised" principal
+  echo "on native Wayland, maximised $(( ($(date +%s%N) - inicio) / 1000000 )) ms after the start"
+  "$remoto" tela "$servidor_x_pasta/tela.png"
+  # The panel's light grey, as a person sees it on screen.
+  cinza=$(convert "$servidor_x_pasta/tela.png" -fill black +opaque "rgb(224,224,224)" -format '%[fx:mean*100]' info:)
+  confere "the panel shows on screen ($cinza% of it)" awk -v c="$cinza" 'BEGIN { exit !(c > 1) }'
+  teclas alt+e
+  confere "ticking Sempre Visível says it cannot work here" esperar "notice" um_aviso
+  teclas Return
+  confere "the notice closes" esperar "closed" nenhum_aviso
+  teclas alt+e alt+e
+  # Nothing to wait for: a notice would have come in this time.
+  sleep 1
+  confere "ticked again, nothing more is said" nenhum_aviso
+  teclas alt+i
+  esperar "input box" um_aviso
+  teclas 3 0 Return
+  esperar "input box closed" nenhum_aviso
+  teclas Return Return Return
+  confere "three draws by keyboard: three different numbers of 1..30 on file" esperar "drawn" \
+    sh -c "test \"\$(tr -d '\r' <\"$pasta/\$(ls -t '$pasta' | grep '^sn\.' | head -n 1)\" | sort -nu | awk '\$1 >= 1 && \$1 <= 30' | wc -l)\" -eq 3"
+  set +e
+  env -u DISPLAY -u XAUTHORITY timeout 10 "$programa" >>"$servidor_x_pasta/programa.log" 2>&1
+  saida=$?
+  set -e
+  confere "a second copy exits with status 0" test "$saida" -eq 0
+  confere "the first says once that it cannot come forward by itself" esperar "notice" um_aviso
+  teclas Return
+  confere "the notice closes, the first copy goes on" esperar "closed" nenhum_aviso
+  confere "the first copy is running" vivo "$pid"
+  env -u DISPLAY -u XAUTHORITY timeout 10 "$programa" >>"$servidor_x_pasta/programa.log" 2>&1 || true
+  sleep 1
+  confere "a third copy: nothing more is said" nenhum_aviso
   ;;
 
 *)
