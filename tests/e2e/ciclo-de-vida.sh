@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The real program under an X server and window manager of its own, driven as a person would
 # with the keyboard and the window manager: one scenario per run, on one desktop.
-#   ciclo-de-vida.sh <program> <edge watcher> <scenario> [openbox|mutter|kwin|gnome]
+#   ciclo-de-vida.sh <program> <edge watcher> <scenario> [openbox|mutter|kwin|gnome|kwin-wayland]
 # openbox, Mutter and KWin manage an Xvfb; gnome is GNOME Shell on Wayland, headless, where the
 # program runs through Xwayland as a launcher starts it, or, in the scenario wayland, as a
-# native Wayland client.
+# native Wayland client; kwin-wayland is KWin on Wayland, headless, the program through its
+# Xwayland.
 set -euo pipefail
 programa_original=$(readlink -f "$1")
 borda=$(readlink -f "$2")
@@ -15,11 +16,15 @@ cd "$(dirname "$script")/../.."
 if [ "$ambiente" = gnome ] && [ -z "${SESSAO_GNOME_PASTA:-}" ]; then
   exec scripts/sessao-gnome.sh 1280x1024 -- "$script" "$programa_original" "$borda" "$cenario" gnome
 fi
+if [ "$ambiente" = kwin-wayland ] && [ -z "${SESSAO_KWIN_PASTA:-}" ]; then
+  exec scripts/sessao-kwin.sh 1280x1024 -- "$script" "$programa_original" "$borda" "$cenario" kwin-wayland
+fi
 source scripts/servidor-x.sh
 source scripts/operador.sh
 case "$cenario/$ambiente" in
 sem-gerenciador/*) iniciar_servidor_x 1280x1024 sem-gerenciador ;;
-*/gnome) iniciar_na_sessao_gnome ;;
+*/gnome) iniciar_na_sessao "$SESSAO_GNOME_PASTA" ;;
+*/kwin-wayland) iniciar_na_sessao "$SESSAO_KWIN_PASTA" ;;
 *) iniciar_servidor_x 1280x1024 "$ambiente" ;;
 esac
 
