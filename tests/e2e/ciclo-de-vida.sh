@@ -467,27 +467,30 @@ sobre)
   read -r sx sy sw sh < <(cliente "$sobre")
   confere "its frame is centred on the screen" no_centro "$sobre"
   # openbox offers to minimise any window from its menu, and draws the boxes the window asks for.
-  sem='MAXIMIZE|MINIMIZE'; [ "$ambiente" = openbox ] && sem=MAXIMIZE
-  confere "it offers no ${sem,,}" \
+  sem='MAXIMIZE|MINIMIZE' nome='maximise or minimise'
+  [ "$ambiente" = openbox ] && sem=MAXIMIZE nome=maximise
+  confere "it offers no $nome" \
     sh -c "! xprop -id $sobre _NET_WM_ALLOWED_ACTIONS | grep -Eq '$sem'"
   # Something in the primary selection, then a middle click on each box.
   printf 'colado' | xclip -quiet -selection primary >/dev/null 2>&1 &
   servidor_x_pids=("$!" "${servidor_x_pids[@]}")
-  sleep 0.3
+  esperar "something to paste" sh -c "[ \"\$(xclip -o -selection primary 2>/dev/null)\" = colado ]"
   site=($((sx + 6 + 20)) $((sy + 88 + 10))); mail=($((sx + 42 + 20)) $((sy + 142 + 9)))
   xdotool mousemove "${site[@]}" click 2 mousemove "${mail[@]}" click 2
+  # Nothing to wait for: a paste would have come in this time.
   sleep 0.3
   # What each box holds, read back as a user would: dragged over with the mouse, which puts
   # the selection in the primary selection.
-  texto_da_caixa() {
+  caixa_mostra() {
+    local antes; antes=$(xclip -o -selection primary 2>/dev/null || true)
     xdotool mousemove $((sx + $1 + 2)) "$2" mousedown 1 mousemove $((sx + $1 + $3 - 2)) "$2" mouseup 1
-    sleep 0.3
-    xclip -o -selection primary
+    esperar "the selection" sh -c "[ \"\$(xclip -o -selection primary 2>/dev/null)\" != '$antes' ]"
+    [ "$(xclip -o -selection primary)" = "$4" ]
   }
   confere "a middle click leaves the e-mail box as it was" \
-    test "$(texto_da_caixa 42 "${mail[1]}" 171)" = rodaleque@example.com
+    caixa_mostra 42 "${mail[1]}" 171 rodaleque@example.com
   confere "a middle click leaves the site box as it was" \
-    test "$(texto_da_caixa 6 "${site[1]}" 351)" = https://www.example.com/rodaleque
+    caixa_mostra 6 "${site[1]}" 351 https://www.example.com/rodaleque
   ;;
 
 wayland)

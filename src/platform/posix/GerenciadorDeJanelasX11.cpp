@@ -39,11 +39,11 @@ xcb_atom_t atomo(xcb_connection_t* c, const char* nome) {
     return r->atom;
 }
 
-// The values of a 32-bit property of the window; empty if it has none.
+// The values of a 32-bit property of the window (the first 1024); empty if it has none.
 std::vector<uint32_t> propriedade(xcb_connection_t* c, xcb_window_t janela, xcb_atom_t nome,
                                   xcb_atom_t tipo) {
     const Resposta<xcb_get_property_reply_t> r(
-        xcb_get_property_reply(c, xcb_get_property(c, 0, janela, nome, tipo, 0, 64), nullptr));
+        xcb_get_property_reply(c, xcb_get_property(c, 0, janela, nome, tipo, 0, 1024), nullptr));
     if (r == nullptr || r->format != 32)
         return {};
     const auto* dados = static_cast<const uint32_t*>(xcb_get_property_value(r.get()));
@@ -157,13 +157,18 @@ std::optional<QMargins> molduraAntesDeMostrar(const QWidget& janela) {
     if (pedido == XCB_ATOM_NONE || extensao == XCB_ATOM_NONE)
         return std::nullopt;
 
-    // The answer is a property the window manager sets; with no window manager there is none.
-    // A window asked before has it already.
+    // The answer is a property the window manager sets. A window asked before has it already;
+    // only a window manager that says it answers is asked, and waited for as long as a busy
+    // one may take: with none, or one that does not answer, there is nothing to wait for.
     const auto extensoes = [&] { return propriedade(c, id, extensao, XCB_ATOM_CARDINAL); };
     std::vector<uint32_t> e = extensoes();
-    if (e.size() != 4) {
+    const xcb_window_t raiz = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const std::vector<uint32_t> suportados =
+        propriedade(c, raiz, atomo(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
+    if (e.size() != 4 && !nomeDoGerenciador().isEmpty() &&
+        std::find(suportados.begin(), suportados.end(), pedido) != suportados.end()) {
         aoGerenciador(c, id, pedido);
-        constexpr int espera = 200; // ms
+        constexpr int espera = 2000; // ms
         QElapsedTimer relogio;
         relogio.start();
         while ((e = extensoes()).size() != 4 && relogio.elapsed() < espera)
