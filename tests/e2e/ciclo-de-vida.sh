@@ -126,7 +126,12 @@ iniciar_com_pergunta() {
 }
 esperar_janela_principal() {
   janela=$(procurar "^${legenda}\$")
-  [ -n "$janela" ] || { echo "the window did not appear"; cat "$servidor_x_pasta/programa.log"; exit 1; }
+  [ -n "$janela" ] || {
+    echo "the window did not appear; the program's windows, and whether it runs:"
+    xwininfo -root -tree | grep -i rodaleque || true
+    ps -o pid,stat,wchan:32,args -p "$pid" || true
+    cat "$servidor_x_pasta/programa.log"; exit 1
+  }
   esperar "the window is maximised" maximizada_ja
   xdotool windowactivate --sync "$janela" >/dev/null 2>&1 || true
 }
