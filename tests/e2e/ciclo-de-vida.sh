@@ -528,6 +528,15 @@ wayland)
   # Nothing to wait for: a notice would have come in this time.
   sleep 1
   confere "ticked again, nothing more is said" nenhum_aviso
+  # The image that opens the About window, at the panel's top right, on the maximised window
+  # below GNOME's top bar (32 px) and the title bar that Qt draws itself (30 px, 3 px sides).
+  teclas clique $((3 + 282 + 690)) $((32 + 30 + 182 + 238))
+  sobre_aberto() { "$remoto" janelas | awk -F'\t' '$6 == " Sobre: Rodaleque" && $1 == 1' | grep -q .; }
+  confere "a click on the image opens the About window" esperar "About" sobre_aberto
+  # GNOME Shell places it, near the top left; its title bar is Qt's own, with the boxes Qt
+  # draws on every window there.
+  teclas alt+F4
+  confere "Alt+F4 closes it" esperar "closed" principal
   teclas alt+i
   esperar "input box" um_aviso
   teclas 3 0 Return

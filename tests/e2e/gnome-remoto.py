@@ -6,7 +6,8 @@
 #                                     client (wayland/x11), width, height, title
 #   gnome-remoto.py teclado           types each line read, through Mutter's remote desktop
 #                                     keyboard, and answers "ok": keys are characters or
-#                                     Return, Escape, Tab, with modifiers: alt+e Return 3
+#                                     Return, Escape, Tab, F4, with modifiers: alt+e Return 3;
+#                                     a line "clique X Y" clicks there on the screen
 #   gnome-remoto.py tela FILE.png     a screenshot of the whole screen
 import sys
 import time
@@ -50,7 +51,24 @@ def teclado():
         chamar(rd, sessao, rd + ".Session", "NotifyKeyboardKeysym",
                GLib.Variant("(ub)", (simbolo, apertada)))
 
+    def clique(x, y):
+        # From the bottom right corner, where any motion far enough leaves the pointer (the
+        # top left one opens the overview), to a point of the 1280 x 1024 screen.
+        chamar(rd, sessao, rd + ".Session", "NotifyPointerMotionRelative",
+               GLib.Variant("(dd)", (10000.0, 10000.0)))
+        chamar(rd, sessao, rd + ".Session", "NotifyPointerMotionRelative",
+               GLib.Variant("(dd)", (float(x) - 1279, float(y) - 1023)))
+        time.sleep(0.05)
+        for apertado in (True, False):
+            chamar(rd, sessao, rd + ".Session", "NotifyPointerButton",
+                   GLib.Variant("(ib)", (BOTAO_ESQUERDO, apertado)))
+            time.sleep(0.05)
+
     for linha in sys.stdin:
+        if linha.startswith("clique "):
+            clique(*linha.split()[1:3])
+            print("ok", flush=True)
+            continue
         for nome in linha.split():
             simbolos = [SIMBOLOS.get(parte, ord(parte[0])) for parte in nome.split("+")]
             # A moment after each change, for the client to hear of the modifiers first.
@@ -64,9 +82,11 @@ def teclado():
     chamar(rd, sessao, rd + ".Session", "Stop")
 
 
+BOTAO_ESQUERDO = 0x110  # the kernel's BTN_LEFT
+
 # X keysyms: a printable character is its own; these have names.
 SIMBOLOS = {"alt": 0xffe9, "ctrl": 0xffe3, "shift": 0xffe1, "Return": 0xff0d, "Escape": 0xff1b,
-            "Tab": 0xff09}
+            "Tab": 0xff09, "F4": 0xffc1}
 
 
 def tela(arquivo):
