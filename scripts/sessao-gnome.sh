@@ -56,11 +56,11 @@ sessao)
   }
   trap parar EXIT
   # GNOME Shell 43 launches the input method daemon when it starts and again when Xwayland
-  # does, through a forked child that runs JavaScript before its exec: now and then (2 starts
-  # in 5 on a busy machine) the child deadlocks on a lock that another thread held at the fork,
-  # and the shell, waiting for it, stops for good. A login session has the daemon as a systemd
-  # service and launches nothing. Here a child that is still the shell after a second is such a
-  # deadlock, and the session is started again.
+  # does, through a forked child that runs JavaScript before its exec: now and then (one start
+  # in eight here, two in five on a busy machine) the child deadlocks on a lock that another
+  # thread held at the fork, and the shell, waiting for it, stops for good. A login session has
+  # the daemon as a systemd service and launches nothing. Here a child that is still the shell
+  # after a second is such a deadlock, and the session is started again.
   atolada() {
     ps -o comm=,etimes= --ppid "$compositor_pid" 2>/dev/null | awk '$1 == "gnome-shell" && $2 >= 1 {f=1} END {exit !f}'
   }
@@ -88,7 +88,9 @@ sessao)
     done
     return 1
   }
-  for tentativa in 1 2 3; do
+  # Up to six starts: a deadlock is seen within a second or two, and six in a row would come
+  # to fewer than one session in two hundred even on a busy machine.
+  for tentativa in 1 2 3 4 5 6; do
     "${compositor[@]}" --headless --wayland "${monitores[@]}" >"$SESSAO_GNOME_PASTA/compositor.log" 2>&1 &
     compositor_pid=$!
     pronta && break
@@ -96,7 +98,7 @@ sessao)
     unset DISPLAY WAYLAND_DISPLAY XAUTHORITY
     rm -f "$XDG_RUNTIME_DIR"/wayland-0* "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.*
     echo "the GNOME session did not start (attempt $tentativa)"
-    [ "$tentativa" -lt 3 ] || { cat "$SESSAO_GNOME_PASTA/compositor.log"; exit 1; }
+    [ "$tentativa" -lt 6 ] || { cat "$SESSAO_GNOME_PASTA/compositor.log"; exit 1; }
   done
   # GNOME Shell starts in the overview, which keeps the keyboard; a login session leaves it.
   gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell \
