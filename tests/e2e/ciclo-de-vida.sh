@@ -129,8 +129,11 @@ esperar_janela_principal() {
   [ -n "$janela" ] || {
     echo "the window did not appear; the program's windows, and whether it runs:"
     xwininfo -root -tree | grep -i rodaleque || true
+    local w; for w in $(xdotool search --name "^${legenda}\$" 2>/dev/null); do
+      xwininfo -id "$w" | grep 'Map State'; xprop -id "$w" WM_STATE _NET_WM_STATE
+    done
     ps -o pid,stat,wchan:32,args -p "$pid" || true
-    cat "$servidor_x_pasta/programa.log"; exit 1
+    cat "$servidor_x_pasta/programa.log" "$servidor_x_pasta/$ambiente.log" 2>/dev/null; exit 1
   }
   esperar "the window is maximised" maximizada_ja
   xdotool windowactivate --sync "$janela" >/dev/null 2>&1 || true
