@@ -9,7 +9,7 @@ packages=(
   libgtest-dev
   clang libclang-rt-dev
   xvfb xauth x11-apps x11-utils xdotool imagemagick openbox wmctrl xclip
-  mutter gnome-shell xwayland kwin-x11 dbus
+  mutter gnome-shell xwayland kwin-x11 kwin-wayland dbus qt6-wayland python3-gi
   dpkg-dev desktop-file-utils lintian appstream
   poppler-utils
   fonts-liberation fonts-liberation2

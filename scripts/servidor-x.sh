@@ -6,8 +6,9 @@
 #                                       servidor_x_pasta; the window manager is openbox,
 #                                       GNOME's Mutter or KDE's KWin (each on a D-Bus session
 #                                       of its own), or none (a kiosk session)
-#   iniciar_na_sessao_gnome             the same inside scripts/sessao-gnome.sh, whose
-#                                       session's displays it keeps
+#   iniciar_na_sessao PASTA             the same inside scripts/sessao-gnome.sh or
+#                                       scripts/sessao-kwin.sh, whose session's displays it
+#                                       keeps; PASTA is the session's scratch folder
 #   parar_servidor_x                    runs on exit too: stops everything started here
 servidor_x_pids=()
 servidor_x_pasta=""
@@ -21,8 +22,8 @@ parar_servidor_x() {
   servidor_x_pasta=""
 }
 
-iniciar_na_sessao_gnome() {
-  servidor_x_pasta=$(mktemp -d -p "$SESSAO_GNOME_PASTA")
+iniciar_na_sessao() {
+  servidor_x_pasta=$(mktemp -d -p "$1")
   trap parar_servidor_x EXIT
   export XDG_DATA_HOME="$servidor_x_pasta/dados"
   unset QT_QPA_PLATFORM

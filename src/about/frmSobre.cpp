@@ -33,7 +33,7 @@ void frmSobre::Form_Load() {
     lblName_->setText(produto::nome());
     lblVersao_->setText(QStringLiteral("Versão: ") + produto::versao());
     create(); // the window itself, which the calls below act on
-    janelas_.foraDaBarraDeTarefas(*this);
+    janelas_.janelaAuxiliar(*this);
     platform::centrarNaTela(janelas_, *this, *principal_.screen());
     janelas_.SetWindowPos(*this, true);
 }

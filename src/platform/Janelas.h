@@ -39,8 +39,9 @@ public:
     // window not shown yet.
     virtual void moverJanela(QWidget& janela, QPoint canto, QMargins moldura) = 0;
 
-    // A window not shown yet gets no task bar button of its own when it is.
-    virtual void foraDaBarraDeTarefas(QWidget& janela) = 0;
+    // A window not shown yet is a small window of the program's own, like the About window:
+    // once shown, it has no task bar button of its own and nothing to minimise it with.
+    virtual void janelaAuxiliar(QWidget& janela) = 0;
 
     // Brings the window, restored already, to the front and activates it, as asked by a later
     // copy that was given `ficha` by its launcher (a startup id, an activation token, or
@@ -58,7 +59,7 @@ public:
     void BordaFixa(QWidget& janela, QSize tamanho) override;
     QMargins moldura(const QWidget& janela) override;
     void moverJanela(QWidget& janela, QPoint canto, QMargins moldura) override;
-    void foraDaBarraDeTarefas(QWidget& janela) override;
+    void janelaAuxiliar(QWidget& janela) override;
     void trazerParaFrente(QWidget& janela, const QByteArray& ficha) override;
     void Sleep(int milissegundos) override;
 };

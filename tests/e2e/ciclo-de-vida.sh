@@ -1,24 +1,32 @@
 #!/usr/bin/env bash
 # The real program under an X server and window manager of its own, driven as a person would
 # with the keyboard and the window manager: one scenario per run, on one desktop.
-#   ciclo-de-vida.sh <program> <edge watcher> <scenario> <openbox|mutter|kwin|gnome> <console verifier>
+#   ciclo-de-vida.sh <program> <edge watcher> <scenario> <openbox|mutter|kwin|gnome|kwin-wayland>
+#                    <console verifier>
 # openbox, Mutter and KWin manage an Xvfb; gnome is GNOME Shell on Wayland, headless, where the
-# program runs through Xwayland as a launcher starts it.
+# program runs through Xwayland as a launcher starts it, or, in the scenario wayland, as a
+# native Wayland client; kwin-wayland is KWin on Wayland, headless, the program through its
+# Xwayland.
 set -euo pipefail
 programa_original=$(readlink -f "$1")
 borda=$(readlink -f "$2")
 cenario=$3
 ambiente=$4
 verificador=$(readlink -f "$5")
-cd "$(dirname "$0")/../.."
+script=$(readlink -f "$0")
+cd "$(dirname "$script")/../.."
 if [ "$ambiente" = gnome ] && [ -z "${SESSAO_GNOME_PASTA:-}" ]; then
-  exec scripts/sessao-gnome.sh 1280x1024 -- "$0" "$programa_original" "$borda" "$cenario" gnome "$verificador"
+  exec scripts/sessao-gnome.sh 1280x1024 -- "$script" "$programa_original" "$borda" "$cenario" gnome "$verificador"
+fi
+if [ "$ambiente" = kwin-wayland ] && [ -z "${SESSAO_KWIN_PASTA:-}" ]; then
+  exec scripts/sessao-kwin.sh 1280x1024 -- "$script" "$programa_original" "$borda" "$cenario" kwin-wayland "$verificador"
 fi
 source scripts/servidor-x.sh
 source scripts/operador.sh
 case "$cenario/$ambiente" in
 sem-gerenciador/*) iniciar_servidor_x 1280x1024 sem-gerenciador ;;
-*/gnome) iniciar_na_sessao_gnome ;;
+*/gnome) iniciar_na_sessao "$SESSAO_GNOME_PASTA" ;;
+*/kwin-wayland) iniciar_na_sessao "$SESSAO_KWIN_PASTA" ;;
 *) iniciar_servidor_x 1280x1024 "$ambiente" ;;
 esac
 
@@ -86,12 +94,20 @@ procurar() {
   done
 }
 pergunta() { procurar '^Rodaleque$'; }
-# The window's frame centred on the 1280 x 1024 screen, to within 2 pixels; prints how far off.
-no_centro() {
-  local x y w h l r t b dx dy
+# The centre of a window's frame, on screen.
+centro() {
+  local x y w h l r t b
   read -r x y w h < <(cliente "$1")
   read -r l r t b < <(moldura "$1")
-  dx=$(( (x - l) + (w + l + r) / 2 - 640 )); dy=$(( (y - t) + (h + t + b) / 2 - 512 ))
+  echo $(( (x - l) + (w + l + r) / 2 )) $(( (y - t) + (h + t + b) / 2 ))
+}
+# The window's frame centred on the 1280 x 1024 screen, or over the window $2, to within 2 pixels;
+# prints how far off.
+no_centro() {
+  local cx=640 cy=512 x y dx dy
+  [ -n "${2:-}" ] && read -r cx cy < <(centro "$2")
+  read -r x y < <(centro "$1")
+  dx=$(( x - cx )); dy=$(( y - cy ))
   echo "$dx, $dy"
   [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ]
 }
@@ -115,7 +131,15 @@ iniciar_com_pergunta() {
 }
 esperar_janela_principal() {
   janela=$(procurar "^${legenda}\$")
-  [ -n "$janela" ] || { echo "the window did not appear"; cat "$servidor_x_pasta/programa.log"; exit 1; }
+  [ -n "$janela" ] || {
+    echo "the window did not appear; the program's windows, and whether it runs:"
+    xwininfo -root -tree | grep -i rodaleque || true
+    local w; for w in $(xdotool search --name "^${legenda}\$" 2>/dev/null); do
+      xwininfo -id "$w" | grep 'Map State'; xprop -id "$w" WM_STATE _NET_WM_STATE
+    done
+    ps -o pid,stat,wchan:32,args -p "$pid" || true
+    cat "$servidor_x_pasta/programa.log" "$servidor_x_pasta/$ambiente.log" 2>/dev/null; exit 1
+  }
   esperar "the window is maximised" maximizada_ja
   xdotool windowactivate --sync "$janela" >/dev/null 2>&1 || true
 }
@@ -189,6 +213,17 @@ segunda-copia)
   confere "the first copy keeps running" vivo "$pid"
   confere "one window with the caption" test "$(xdotool search --onlyvisible --name "^${legenda}\$" | wc -l)" -eq 1
   confere "the second copy set up no series" test -z "$(ls "$pasta" | grep '^sn\.' || true)"
+  # Minimised, the other window active, and a second copy started as the desktop's launcher
+  # starts it: announced to the window manager, with the startup id in its environment.
+  xdotool windowminimize --sync "$janela" >/dev/null 2>&1 || true
+  xdotool windowactivate --sync "$outra" >/dev/null 2>&1 || true
+  confere "minimised, another window active" esperar "other active" outra_ativa
+  id=$("$(dirname "$borda")/anunciar_inicio" Rodaleque)
+  DESKTOP_STARTUP_ID=$id timeout 10 "$programa" >>"$servidor_x_pasta/programa.log" 2>&1 || true
+  confere "started by a launcher, a second copy brings it back, active" esperar "active" ativa
+  confere "at its built size, centred on the screen" esperar "centred" centrada
+  confere "the window answered the launch" \
+    sh -c "xprop -id $janela _NET_STARTUP_ID | grep -qF '\"$id\"'"
   # A running copy that does not answer (stopped here) still lets a new one end at once.
   kill -STOP "$pid"
   inicio=$(date +%s%N)
@@ -233,7 +268,13 @@ fechar)
   wmctrl -i -c "$janela"
   caixa=$(pergunta)
   confere "closing after a draw asks" test -n "$caixa"
-  confere "the question is centred on the screen" no_centro "$caixa"
+  # GNOME Shell attaches a modal dialog to its window and centres it over that one itself (its
+  # attach-modal-dialogs), whatever place the program asks for.
+  if [ "$ambiente" = gnome ]; then
+    confere "the question is centred over the window" no_centro "$caixa" "$janela"
+  else
+    confere "the question is centred on the screen" no_centro "$caixa"
+  fi
   xdotool windowactivate --sync "$caixa" >/dev/null 2>&1 || true
   xdotool key Escape
   sleep 1
@@ -478,26 +519,91 @@ sobre)
     sh -c "xprop -id $sobre _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR"
   read -r sx sy sw sh < <(cliente "$sobre")
   confere "its frame is centred on the screen" no_centro "$sobre"
-  confere "it offers no maximise" \
-    sh -c "! xprop -id $sobre _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE"
+  # openbox offers to minimise any window from its menu, and draws the boxes the window asks for.
+  sem='MAXIMIZE|MINIMIZE' nome='maximise or minimise'
+  [ "$ambiente" = openbox ] && sem=MAXIMIZE nome=maximise
+  confere "it offers no $nome" \
+    sh -c "! xprop -id $sobre _NET_WM_ALLOWED_ACTIONS | grep -Eq '$sem'"
   # Something in the primary selection, then a middle click on each box.
   printf 'colado' | xclip -quiet -selection primary >/dev/null 2>&1 &
   servidor_x_pids=("$!" "${servidor_x_pids[@]}")
-  sleep 0.3
+  esperar "something to paste" sh -c "[ \"\$(xclip -o -selection primary 2>/dev/null)\" = colado ]"
   site=($((sx + 6 + 20)) $((sy + 88 + 10))); mail=($((sx + 42 + 20)) $((sy + 142 + 9)))
   xdotool mousemove "${site[@]}" click 2 mousemove "${mail[@]}" click 2
+  # Nothing to wait for: a paste would have come in this time.
   sleep 0.3
   # What each box holds, read back as a user would: dragged over with the mouse, which puts
   # the selection in the primary selection.
-  texto_da_caixa() {
+  caixa_mostra() {
+    local antes; antes=$(xclip -o -selection primary 2>/dev/null || true)
     xdotool mousemove $((sx + $1 + 2)) "$2" mousedown 1 mousemove $((sx + $1 + $3 - 2)) "$2" mouseup 1
-    sleep 0.3
-    xclip -o -selection primary
+    esperar "the selection" sh -c "[ \"\$(xclip -o -selection primary 2>/dev/null)\" != '$antes' ]"
+    [ "$(xclip -o -selection primary)" = "$4" ]
   }
   confere "a middle click leaves the e-mail box as it was" \
-    test "$(texto_da_caixa 42 "${mail[1]}" 171)" = rodaleque@example.com
+    caixa_mostra 42 "${mail[1]}" 171 rodaleque@example.com
   confere "a middle click leaves the site box as it was" \
-    test "$(texto_da_caixa 6 "${site[1]}" 351)" = https://www.example.com/rodaleque
+    caixa_mostra 6 "${site[1]}" 351 https://www.example.com/rodaleque
+  ;;
+
+wayland)
+  # A GNOME session where the program finds no X display: a native Wayland client, seen and
+  # driven through GNOME Shell's own services.
+  remoto=$(dirname "$script")/gnome-remoto.py
+  coproc TECLADO { "$remoto" teclado; }
+  servidor_x_pids=("$TECLADO_PID" "${servidor_x_pids[@]}")
+  teclas() { echo "$*" >&"${TECLADO[1]}"; read -r _ <&"${TECLADO[0]}"; }
+  # Focused (1/0), hidden, client, width, height, title of each window.
+  principal() { "$remoto" janelas | awk -F'\t' -v t="$legenda" '$6 == t && $3 == "wayland" && $1 == 1 && $4 == 1280' | grep -q .; }
+  avisos() { "$remoto" janelas | awk -F'\t' '$6 == "Rodaleque"' | wc -l; }
+  nenhum_aviso() { [ "$(avisos)" -eq 0 ]; }
+  um_aviso() { [ "$(avisos)" -eq 1 ]; }
+  inicio=$(date +%s%N)
+  env -u DISPLAY -u XAUTHORITY "$programa" >>"$servidor_x_pasta/programa.log" 2>&1 &
+  pid=$!
+  servidor_x_pids=("$pid" "${servidor_x_pids[@]}")
+  confere "a native Wayland window, maximised and active" esperar "maximised" principal
+  echo "on native Wayland, maximised $(( ($(date +%s%N) - inicio) / 1000000 )) ms after the start"
+  "$remoto" tela "$servidor_x_pasta/tela.png"
+  # The panel's light grey, as a person sees it on screen.
+  cinza=$(convert "$servidor_x_pasta/tela.png" -fill black +opaque "rgb(224,224,224)" -format '%[fx:mean*100]' info:)
+  confere "the panel shows on screen ($cinza% of it)" awk -v c="$cinza" 'BEGIN { exit !(c > 1) }'
+  teclas alt+e
+  confere "ticking Sempre Visível says it cannot work here" esperar "notice" um_aviso
+  teclas Return
+  confere "the notice closes" esperar "closed" nenhum_aviso
+  teclas alt+e alt+e
+  # Nothing to wait for: a notice would have come in this time.
+  sleep 1
+  confere "ticked again, nothing more is said" nenhum_aviso
+  # The image that opens the About window, at the panel's top right, on the maximised window
+  # below GNOME's top bar (32 px) and the title bar that Qt draws itself (30 px, 3 px sides).
+  teclas clique $((3 + 282 + 690)) $((32 + 30 + 182 + 238))
+  sobre_aberto() { "$remoto" janelas | awk -F'\t' '$6 == " Sobre: Rodaleque" && $1 == 1' | grep -q .; }
+  confere "a click on the image opens the About window" esperar "About" sobre_aberto
+  # GNOME Shell places it, near the top left; its title bar is Qt's own, with the boxes Qt
+  # draws on every window there.
+  teclas alt+F4
+  confere "Alt+F4 closes it" esperar "closed" principal
+  teclas alt+i
+  esperar "input box" um_aviso
+  teclas 3 0 Return
+  esperar "input box closed" nenhum_aviso
+  teclas Return Return Return
+  confere "three draws by keyboard: three different numbers of 1..30 on file" esperar "drawn" \
+    sh -c "test \"\$(tr -d '\r' <\"$pasta/\$(ls -t '$pasta' | grep '^sn\.' | head -n 1)\" | sort -nu | awk '\$1 >= 1 && \$1 <= 30' | wc -l)\" -eq 3"
+  set +e
+  env -u DISPLAY -u XAUTHORITY timeout 10 "$programa" >>"$servidor_x_pasta/programa.log" 2>&1
+  saida=$?
+  set -e
+  confere "a second copy exits with status 0" test "$saida" -eq 0
+  confere "the first says once that it cannot come forward by itself" esperar "notice" um_aviso
+  teclas Return
+  confere "the notice closes, the first copy goes on" esperar "closed" nenhum_aviso
+  confere "the first copy is running" vivo "$pid"
+  env -u DISPLAY -u XAUTHORITY timeout 10 "$programa" >>"$servidor_x_pasta/programa.log" 2>&1 || true
+  sleep 1
+  confere "a third copy: nothing more is said" nenhum_aviso
   ;;
 
 *)

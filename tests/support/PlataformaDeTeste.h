@@ -179,7 +179,7 @@ struct JanelasDeTeste : platform::Janelas {
     void BordaFixa(QWidget&, QSize tamanho) override { bordasFixas.push_back(tamanho); }
     QMargins moldura(const QWidget&) override { return molduraDaJanela; }
     void moverJanela(QWidget&, QPoint canto, QMargins) override { cantos.push_back(canto); }
-    void foraDaBarraDeTarefas(QWidget& janela) override { semBotaoNaBarra.push_back(&janela); }
+    void janelaAuxiliar(QWidget& janela) override { semBotaoNaBarra.push_back(&janela); }
     void trazerParaFrente(QWidget&, const QByteArray& ficha) override {
         trazidas.append(ficha);
     }

@@ -39,11 +39,11 @@ xcb_atom_t atomo(xcb_connection_t* c, const char* nome) {
     return r->atom;
 }
 
-// The values of a 32-bit property of the window; empty if it has none.
+// The values of a 32-bit property of the window (the first 1024); empty if it has none.
 std::vector<uint32_t> propriedade(xcb_connection_t* c, xcb_window_t janela, xcb_atom_t nome,
                                   xcb_atom_t tipo) {
     const Resposta<xcb_get_property_reply_t> r(
-        xcb_get_property_reply(c, xcb_get_property(c, 0, janela, nome, tipo, 0, 64), nullptr));
+        xcb_get_property_reply(c, xcb_get_property(c, 0, janela, nome, tipo, 0, 1024), nullptr));
     if (r == nullptr || r->format != 32)
         return {};
     const auto* dados = static_cast<const uint32_t*>(xcb_get_property_value(r.get()));
@@ -67,9 +67,22 @@ void aoGerenciador(xcb_connection_t* c, xcb_window_t janela, xcb_atom_t pedido,
     xcb_flush(c);
 }
 
-// The X server's time now: a property change on a window of a connection of its own, whose
-// notification carries the time; Qt's connection keeps its events to itself.
-xcb_timestamp_t horaDoServidor() {
+void pedirSemBotao(xcb_connection_t* c, const QWindow& janela) {
+    const xcb_atom_t estado = atomo(c, "_NET_WM_STATE");
+    const xcb_atom_t semBarra = atomo(c, "_NET_WM_STATE_SKIP_TASKBAR");
+    if (estado == XCB_ATOM_NONE || semBarra == XCB_ATOM_NONE)
+        return;
+    constexpr uint32_t acrescentar = 1;
+    constexpr uint32_t pelaAplicacao = 1;
+    aoGerenciador(c, static_cast<xcb_window_t>(janela.winId()), estado,
+                  {acrescentar, semBarra, 0, pelaAplicacao});
+}
+
+} // namespace
+
+// A property change on a window of a connection of its own, whose notification carries the
+// time; Qt's connection keeps its events to itself.
+uint32_t horaDoServidor() {
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
     xcb_timestamp_t hora = XCB_CURRENT_TIME;
     if (xcb_connection_has_error(c) == 0) {
@@ -93,45 +106,28 @@ xcb_timestamp_t horaDoServidor() {
     return hora;
 }
 
-// "remove: ID=...", in pieces of 20 bytes to the root window, as the startup notification
-// protocol has it.
-void concluirInicio(xcb_connection_t* c, const QByteArray& idDeInicio) {
-    QByteArray texto = "remove: ID=\"";
-    for (const char ch : idDeInicio) {
-        if (ch == '"' || ch == '\\')
-            texto += '\\';
-        texto += ch;
-    }
-    texto += "\"";
-    texto += '\0';
+// In pieces of 20 bytes, the first one marked as the beginning.
+void notificarInicio(const QByteArray& mensagem) {
+    xcb_connection_t* c = conexao();
+    if (c == nullptr)
+        return;
+    const QByteArray texto = mensagem + '\0';
     const xcb_atom_t primeiro = atomo(c, "_NET_STARTUP_INFO_BEGIN");
     const xcb_atom_t seguinte = atomo(c, "_NET_STARTUP_INFO");
     const xcb_window_t raiz = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
     for (qsizetype i = 0; i < texto.size(); i += 20) {
-        xcb_client_message_event_t mensagem{};
-        mensagem.response_type = XCB_CLIENT_MESSAGE;
-        mensagem.format = 8;
-        mensagem.window = raiz;
-        mensagem.type = i == 0 ? primeiro : seguinte;
-        const QByteArray parte = texto.mid(i, 20);
-        std::copy(parte.begin(), parte.end(), mensagem.data.data8);
+        xcb_client_message_event_t parte{};
+        parte.response_type = XCB_CLIENT_MESSAGE;
+        parte.format = 8;
+        parte.window = raiz;
+        parte.type = i == 0 ? primeiro : seguinte;
+        const QByteArray bytes = texto.mid(i, 20);
+        std::copy(bytes.begin(), bytes.end(), parte.data.data8);
         xcb_send_event(c, 0, raiz, XCB_EVENT_MASK_PROPERTY_CHANGE,
-                       reinterpret_cast<const char*>(&mensagem));
+                       reinterpret_cast<const char*>(&parte));
     }
+    xcb_flush(c);
 }
-
-void pedirSemBotao(xcb_connection_t* c, const QWindow& janela) {
-    const xcb_atom_t estado = atomo(c, "_NET_WM_STATE");
-    const xcb_atom_t semBarra = atomo(c, "_NET_WM_STATE_SKIP_TASKBAR");
-    if (estado == XCB_ATOM_NONE || semBarra == XCB_ATOM_NONE)
-        return;
-    constexpr uint32_t acrescentar = 1;
-    constexpr uint32_t pelaAplicacao = 1;
-    aoGerenciador(c, static_cast<xcb_window_t>(janela.winId()), estado,
-                  {acrescentar, semBarra, 0, pelaAplicacao});
-}
-
-} // namespace
 
 void semBotaoNaBarraDeTarefas(const QWidget& janela) {
     xcb_connection_t* c = conexao();
@@ -157,13 +153,18 @@ std::optional<QMargins> molduraAntesDeMostrar(const QWidget& janela) {
     if (pedido == XCB_ATOM_NONE || extensao == XCB_ATOM_NONE)
         return std::nullopt;
 
-    // The answer is a property the window manager sets; with no window manager there is none.
-    // A window asked before has it already.
+    // The answer is a property the window manager sets. A window asked before has it already;
+    // only a window manager that says it answers is asked, and waited for as long as a busy
+    // one may take: with none, or one that does not answer, there is nothing to wait for.
     const auto extensoes = [&] { return propriedade(c, id, extensao, XCB_ATOM_CARDINAL); };
     std::vector<uint32_t> e = extensoes();
-    if (e.size() != 4) {
+    const xcb_window_t raiz = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const std::vector<uint32_t> suportados =
+        propriedade(c, raiz, atomo(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
+    if (e.size() != 4 && !nomeDoGerenciador().isEmpty() &&
+        std::find(suportados.begin(), suportados.end(), pedido) != suportados.end()) {
         aoGerenciador(c, id, pedido);
-        constexpr int espera = 200; // ms
+        constexpr int espera = 2000; // ms
         QElapsedTimer relogio;
         relogio.start();
         while ((e = extensoes()).size() != 4 && relogio.elapsed() < espera)
@@ -205,7 +206,14 @@ void ativar(const QWidget& janela, const QByteArray& idDeInicio) {
         const xcb_atom_t utf8 = atomo(c, "UTF8_STRING");
         xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, propriedadeDoId, utf8, 8,
                             uint32_t(idDeInicio.size()), idDeInicio.constData());
-        concluirInicio(c, idDeInicio);
+        // The launch is over: the launcher's busy cursor ends.
+        QByteArray remocao = "remove: ID=\"";
+        for (const char ch : idDeInicio) {
+            if (ch == '"' || ch == '\\')
+                remocao += '\\';
+            remocao += ch;
+        }
+        notificarInicio(remocao + '"');
     }
     constexpr uint32_t pelaAplicacao = 1;
     aoGerenciador(c, id, atomo(c, "_NET_ACTIVE_WINDOW"), {pelaAplicacao, horaDoServidor(), 0});

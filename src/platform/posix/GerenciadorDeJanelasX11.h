@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QMargins>
 
+#include <cstdint>
 #include <optional>
 
 class QWidget;
@@ -23,6 +24,13 @@ std::optional<QMargins> molduraAntesDeMostrar(const QWidget& janela);
 // The window manager's name, as it announces itself (_NET_SUPPORTING_WM_CHECK); empty without
 // one, or off X11.
 QByteArray nomeDoGerenciador();
+
+// The X server's time now, as an event would carry it; 0 when no X server answers.
+uint32_t horaDoServidor();
+
+// Sends the window managers a startup notification message ("new: ...", "remove: ..."), to the
+// root window as the protocol has it; nothing off X11.
+void notificarInicio(const QByteArray& mensagem);
 
 // Activates the window as a program may under focus-stealing prevention: with a timestamp
 // fresh from the X server (_NET_ACTIVE_WINDOW), so that no click since counts as newer. With

@@ -103,7 +103,12 @@ void JanelasDoSistema::moverJanela(QWidget& janela, QPoint canto, QMargins moldu
                                                     : canto + QPoint(moldura.left(), moldura.top()));
 }
 
-void JanelasDoSistema::foraDaBarraDeTarefas(QWidget& janela) {
+// A utility window on X11: a transient dialog that takes the focus is one KWin lets minimise,
+// taking the main window with it, and gives a minimise box, whatever the window's hints say.
+// Made anew with the type, before anything else is asked of it.
+void JanelasDoSistema::janelaAuxiliar(QWidget& janela) {
+    janela.setWindowFlags((janela.windowFlags() & ~Qt::WindowType_Mask) | Qt::Tool);
+    janela.winId(); // the native window, made anew now
     x11::semBotaoNaBarraDeTarefas(janela);
 }
 

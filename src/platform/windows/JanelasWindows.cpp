@@ -56,8 +56,9 @@ void JanelasDoSistema::moverJanela(QWidget& janela, QPoint canto, QMargins) {
     janela.setAttribute(Qt::WA_Moved);
 }
 
-// A window owned by another, as a dialog is by the main window, has no task bar button there.
-void JanelasDoSistema::foraDaBarraDeTarefas(QWidget&) {}
+// A window owned by another, as a dialog is by the main window, has no task bar button there,
+// and a fixed dialog border nothing to minimise.
+void JanelasDoSistema::janelaAuxiliar(QWidget&) {}
 
 bool JanelasDoSistema::pode(Poder) { return true; }
 
