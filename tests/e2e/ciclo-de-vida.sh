@@ -590,8 +590,8 @@ wayland)
   teclas 3 0 Return
   esperar "input box closed" nenhum_aviso
   teclas Return Return Return
-  confere "three draws by keyboard: three different numbers of 1..30 on file" esperar "drawn" \
-    sh -c "test \"\$(tr -d '\r' <\"$pasta/\$(ls -t '$pasta' | grep '^sn\.' | head -n 1)\" | sort -nu | awk '\$1 >= 1 && \$1 <= 30' | wc -l)\" -eq 3"
+  tres_no_arquivo() { test "$(tr -d '\r' <"$pasta/$(resultados)" | sort -nu | awk '$1 >= 1 && $1 <= 30' | wc -l)" -eq 3; }
+  confere "three draws by keyboard: three different numbers of 1..30 on file" esperar "drawn" tres_no_arquivo
   set +e
   env -u DISPLAY -u XAUTHORITY timeout 10 "$programa" >>"$servidor_x_pasta/programa.log" 2>&1
   saida=$?
