@@ -67,6 +67,18 @@ public:
     // Draws one number not drawn before in the series.
     void cmdSorteio_Click();
 
+    // What an audience may be shown of the series: only numbers already on file, the last
+    // `maximo` of them in the order drawn, and the short code of the last.
+    struct VistaDoPublico {
+        int32_t serie = 0;
+        int32_t participantes = 0;
+        int32_t sorteados = 0;         // on file
+        std::vector<int32_t> ultimos;  // the last of those, oldest first
+        QString codigoCurto;           // of the last of those; empty when it is not known
+        bool todosSorteados = false;
+    };
+    VistaDoPublico vistaDoPublico(int32_t maximo) const;
+
     // The spinning counters, one tick of each timer: Giro1 climbs through 1..N, Giro2 falls
     // through N..0, and two of them write the digits the drum balls show.
     void sorter_Timer();

@@ -20,9 +20,24 @@ public:
     void registrar(int32_t n, int32_t indice) {
         if (static_cast<std::size_t>(n) >= posicoes_.size())
             posicoes_.resize(static_cast<std::size_t>(n) + 1, -1);
+        quantos_ += posicoes_[n] < 0 ? 1 : 0;
         posicoes_[n] = indice;
     }
-    void limpar() { posicoes_.clear(); }
+    void limpar() {
+        posicoes_.clear();
+        quantos_ = 0;
+    }
+    int32_t quantos() const { return quantos_; }
+
+    // The numbers of the entries from index `de` up to `ate` (not included), in their order; one
+    // pass over the numbers, no sort: the audience screen asks at every draw.
+    std::vector<int32_t> entre(int32_t de, int32_t ate) const {
+        std::vector<int32_t> numeros(std::size_t(std::max(0, ate - de)), 0);
+        for (std::size_t n = 0; n < posicoes_.size(); ++n)
+            if (posicoes_[n] >= de && posicoes_[n] < ate)
+                numeros[std::size_t(posicoes_[n] - de)] = static_cast<int32_t>(n);
+        return numeros;
+    }
 
     // The numbers on the panel, in the order of their entries.
     std::vector<int32_t> emOrdem() const {
@@ -49,6 +64,7 @@ public:
 
 private:
     std::vector<int32_t> posicoes_;
+    int32_t quantos_ = 0;
 };
 
 } // namespace rodaleque

@@ -109,6 +109,7 @@ void frm1::montarMenu() {
     menu_.adicionar(QStringLiteral("Gerar &ata do sorteio…"), QKeySequence(Qt::CTRL | Qt::Key_P),
                     [this] {
                         ata_.daSerie(motor_.estado().Arquivo);
+                        atualizarTelao(); // the form may have named the object
                         cmdSorteio().setFocus();
                     });
     menu_.adicionar(QStringLiteral("Gerar ata de outra &série…"),
@@ -116,6 +117,16 @@ void frm1::montarMenu() {
                         ata_.deOutraSerie(registro::pastaDoArquivo(motor_.estado().Arquivo));
                         cmdSorteio().setFocus();
                     });
+    menu_.adicionar(QStringLiteral("&Telão do público"), QKeySequence(Qt::Key_F5),
+                    [this] { alternarTelao(); });
+    menu_.adicionar(QStringLiteral("Telão em tela &cheia"), QKeySequence(Qt::Key_F11), [this] {
+        if (telao_ && telao_->isVisible())
+            telao_->alternarTelaCheia();
+    });
+    menu_.adicionar(QStringLiteral("&Escurecer o telão"), QKeySequence(Qt::CTRL | Qt::Key_B), [this] {
+        if (telao_ && telao_->isVisible())
+            telao_->alternarApagado();
+    });
     // The boxes that only show a number open the window's menu, not a text box's.
     for (QWidget* caixa : {static_cast<QWidget*>(txtX_), static_cast<QWidget*>(txtPart_),
                            static_cast<QWidget*>(txtBar_)})
@@ -123,6 +134,25 @@ void frm1::montarMenu() {
 }
 
 void frm1::contextMenuEvent(QContextMenuEvent* evento) { menu_.abrir(evento->globalPos()); }
+
+void frm1::alternarTelao() {
+    if (telao_ && telao_->isVisible()) {
+        telao_->close();
+        return;
+    }
+    if (!telao_)
+        telao_ = std::make_unique<telao::TelaoDoPublico>();
+    atualizarTelao();
+    telao_->abrirFora(screen());
+}
+
+void frm1::atualizarTelao() {
+    if (!telao_)
+        return;
+    const MotorSorteio::VistaDoPublico v = motor_.vistaDoPublico(telao::ultimosNoQuadro);
+    telao_->mostrar({v.serie, v.participantes, v.ultimos, v.sorteados, v.codigoCurto,
+                     ata_.ultimoFormulario().objeto, v.todosSorteados});
+}
 
 void frm1::s_Click() { sobre::frmSobre::mostrar(*this, janelas_); }
 
@@ -158,9 +188,18 @@ void frm1::aoQuadro() {
 }
 
 void frm1::ligarEventos() {
-    connect(cmdSorteio_, &QAbstractButton::clicked, this, [this] { motor_.cmdSorteio_Click(); });
-    connect(cmdX_, &QAbstractButton::clicked, this, [this] { painel_.cmdX_Click(); });
-    connect(cmdR_, &QAbstractButton::clicked, this, [this] { painel_.cmdR_Click(); });
+    connect(cmdSorteio_, &QAbstractButton::clicked, this, [this] {
+        motor_.cmdSorteio_Click();
+        atualizarTelao();
+    });
+    connect(cmdX_, &QAbstractButton::clicked, this, [this] {
+        painel_.cmdX_Click();
+        atualizarTelao();
+    });
+    connect(cmdR_, &QAbstractButton::clicked, this, [this] {
+        painel_.cmdR_Click();
+        atualizarTelao();
+    });
     connect(Command1_, &QAbstractButton::clicked, this, [this] { painel_.Command1_Click(); });
     connect(cmdLocalizar_, &QAbstractButton::clicked, this,
             [this] { painel_.cmdLocalizar_Click(); });

@@ -10,6 +10,7 @@
 #include "PainelResultados.h"
 
 #include <ata/ComandosDaAta.h>
+#include <telao/TelaoDoPublico.h>
 #include <engine/Aleatorio.h>
 #include <engine/ArquivoResultados.h>
 #include <engine/Controles.h>
@@ -125,6 +126,8 @@ public:
     // The disabled picture boxes whose boxes are painted: Picture1, pictGlobo(0), (1).
     QuadroDeCaixas* quadro(const QString& nome);
     MenuDeComandos& menu() { return menu_; }
+    // The audience screen, once opened; it lives until the window does.
+    telao::TelaoDoPublico* telao() { return telao_.get(); }
 
 protected:
     void resizeEvent(QResizeEvent* evento) override;
@@ -162,6 +165,10 @@ private:
     void definirOrdemDeTabulacao();
     void ligarEventos();
     void montarMenu();
+    // F5: the audience screen opened where the audience looks, or closed.
+    void alternarTelao();
+    // What the audience screen shows follows every event of the series at once.
+    void atualizarTelao();
     void aoQuadro();
 
     std::unique_ptr<Chuva> chuva_;
@@ -219,6 +226,7 @@ private:
     Animacao animacao_;
     MenuDeComandos menu_;
     ata::ComandosDaAta ata_;
+    std::unique_ptr<telao::TelaoDoPublico> telao_;
 };
 
 } // namespace rodaleque::janela

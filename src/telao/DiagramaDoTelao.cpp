@@ -94,7 +94,7 @@ public:
         d_.fundos.push_back({QRectF(QPointF(0, 0), QSizeF(w_, h_)), preto});
         cabecalho();
         const QRectF corpo(margem_, 0.11 * h_, w_ - 2 * margem_, h_ - 0.11 * h_ - margem_);
-        if (q_.sorteados.empty())
+        if (q_.ultimos.empty())
             antesDoPrimeiro(corpo);
         else if (q_.participantes <= maximoDoQuadroDeNumeros)
             comQuadroDeNumeros(corpo);
@@ -149,10 +149,10 @@ private:
         d_.fundos.push_back({caixa, caixaDoNumero});
         const double folga = 0.02 * h_;
         d_.numero = d_.textos.size();
-        texto(ajustar(entrada(q_.sorteados.back(), q_.participantes), caixa.adjusted(folga, folga, -folga, -folga),
+        texto(ajustar(entrada(q_.ultimos.back(), q_.participantes), caixa.adjusted(folga, folga, -folga, -folga),
                       true, digitosDoNumero, 0.5 * h_));
         const QRectF linha(caixa.left(), caixa.bottom() + 0.02 * h_, caixa.width(), 0.05 * h_);
-        QString rodape = QString::number(q_.sorteados.size()) + QStringLiteral("º número sorteado");
+        QString rodape = QString::number(q_.sorteados) + QStringLiteral("º número sorteado");
         if (!q_.codigoCurto.isEmpty())
             rodape += QStringLiteral(" · código ") + q_.codigoCurto;
         if (q_.todosSorteados)
@@ -172,7 +172,7 @@ private:
         const int linhas = (n + colunas - 1) / colunas;
         const double lado = std::min(quadro.width() / colunas, quadro.height() / linhas);
         std::vector<bool> sorteado(n + 1, false);
-        for (int32_t s : q_.sorteados)
+        for (int32_t s : q_.ultimos)
             if (s >= 1 && s <= n)
                 sorteado[s] = true;
         for (int i = 1; i <= n; ++i) {
@@ -196,9 +196,9 @@ private:
         const double largura = altura * (0.6 * digitos + 0.5);
         const int colunas = std::max(1, int(faixa.width() / largura));
         const int cabem = colunas * 2;
-        const int anteriores = int(q_.sorteados.size()) - 1;
+        const int anteriores = int(q_.ultimos.size()) - 1;
         for (int i = 0; i < std::min(cabem, anteriores); ++i) {
-            const int32_t n = q_.sorteados[std::size_t(anteriores - 1 - i)];
+            const int32_t n = q_.ultimos[std::size_t(anteriores - 1 - i)];
             const QRectF celula(faixa.left() + (i % colunas) * largura, faixa.top() + (i / colunas) * altura,
                                 largura, altura);
             texto(ajustar(entrada(n, q_.participantes), celula.adjusted(altura * 0.15, altura * 0.15, -altura * 0.15, -altura * 0.15),

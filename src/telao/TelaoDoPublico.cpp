@@ -1,7 +1,10 @@
 #include "TelaoDoPublico.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
+#include <QWindow>
 
 namespace rodaleque::telao {
 
@@ -13,6 +16,32 @@ TelaoDoPublico::TelaoDoPublico(QWidget* pai) : QWidget(pai, Qt::Window) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(320, 180);
     setCursor(Qt::BlankCursor);
+}
+
+void TelaoDoPublico::abrirFora(QScreen* doOperador) {
+    QScreen* outra = nullptr;
+    for (QScreen* tela : QGuiApplication::screens())
+        if (tela != doOperador && !outra)
+            outra = tela;
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    if (outra) {
+        create();
+        windowHandle()->setScreen(outra);
+        setGeometry(outra->geometry());
+        showFullScreen();
+        return;
+    }
+    const QRect area = doOperador ? doOperador->availableGeometry() : QRect(0, 0, 1280, 720);
+    resize(area.width() / 2, area.height() / 2);
+    move(area.center() - rect().center());
+    showNormal();
+}
+
+void TelaoDoPublico::alternarTelaCheia() { isFullScreen() ? showNormal() : showFullScreen(); }
+
+void TelaoDoPublico::alternarApagado() {
+    apagado_ = !apagado_;
+    update();
 }
 
 void TelaoDoPublico::mostrar(const Quadro& quadro) {
@@ -48,15 +77,14 @@ void TelaoDoPublico::resizeEvent(QResizeEvent*) { diagrama_.reset(); }
 void TelaoDoPublico::keyPressEvent(QKeyEvent* evento) {
     switch (evento->key()) {
     case Qt::Key_F11:
-        isFullScreen() ? showNormal() : showFullScreen();
+        alternarTelaCheia();
         break;
     case Qt::Key_Escape:
         if (isFullScreen())
             showNormal();
         break;
     case Qt::Key_B:
-        apagado_ = !apagado_;
-        update();
+        alternarApagado();
         break;
     case Qt::Key_F5:
         close();

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+class QScreen;
+
 #include <optional>
 
 namespace rodaleque::telao {
@@ -17,7 +19,14 @@ class TelaoDoPublico final : public QWidget {
 public:
     explicit TelaoDoPublico(QWidget* pai = nullptr);
 
+    // Opens where the audience looks: full screen on a screen other than the operator's when
+    // there is one, else as a window the operator can move, on the operator's screen. It takes
+    // no keys from the main window: the operator goes on drawing there.
+    void abrirFora(QScreen* doOperador);
+
     void mostrar(const Quadro& quadro);
+    void alternarTelaCheia();
+    void alternarApagado();
     bool apagado() const { return apagado_; }
     // What is on the screen now, at its present size.
     const Diagrama& diagrama();

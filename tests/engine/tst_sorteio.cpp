@@ -218,3 +218,31 @@ TEST(Sorteio, FalhaAoGravarAvisaNaHoraEONumeroContinuaSorteado) {
     EXPECT_EQ(t.arquivos.conteudo[arquivo], linhas(numerosDoPainel(t.controles)));
     EXPECT_EQ(numerosDoPainel(t.controles).size(), 4);
 }
+
+// The audience sees only numbers on file: one drawn while the disk refuses it waits, with its
+// code, until a later write puts it there.
+TEST(Sorteio, PublicoSoVeOQueEstaNoArquivo) {
+    MotorDeTeste t(MotorDeTeste::comGeradorReal());
+    t.relogio.passoPorLeitura = 0.0004f;
+    t.comecar(50);
+    t.sortear(3);
+    MotorSorteio::VistaDoPublico v = t.motor.vistaDoPublico(2);
+    EXPECT_EQ(v.sorteados, 3);
+    EXPECT_EQ(v.ultimos, (std::vector<int32_t>{t.controles.lista.itens[1].toInt(), t.controles.lista.itens[2].toInt()}));
+    EXPECT_FALSE(v.codigoCurto.isEmpty());
+
+    t.arquivos.falharAcrescimos = true;
+    t.sortear(1);
+    v = t.motor.vistaDoPublico(10);
+    EXPECT_EQ(t.controles.lista.listCount(), 4);
+    EXPECT_EQ(v.sorteados, 3);
+    EXPECT_EQ(v.ultimos.size(), 3u);
+    EXPECT_TRUE(v.codigoCurto.isEmpty());
+
+    t.arquivos.falharAcrescimos = false;
+    t.sortear(1);
+    v = t.motor.vistaDoPublico(10);
+    EXPECT_EQ(v.sorteados, 5);
+    EXPECT_EQ(v.ultimos.back(), t.controles.lista.itens[4].toInt());
+    EXPECT_FALSE(v.todosSorteados);
+}

@@ -39,6 +39,7 @@ private Q_SLOTS:
     void botaoDesabilitadoPareceDesabilitado();
     void cliqueNoEnderecoDepoisDeFalhaSelecionaOCaminho();
     void menuDeComandosEAtalhos();
+    void telaoSegueASerieSemTirarAsTeclasDaJanela();
 };
 
 void tst_frm1::geometriaComoConstruida_data() {
@@ -387,7 +388,10 @@ void tst_frm1::menuDeComandosEAtalhos() {
     const QStringList comandos{QStringLiteral("Registrar &ocorrência…|Alt+O"),
                                QStringLiteral("&Verificar série…|Alt+V"),
                                QStringLiteral("Gerar &ata do sorteio…|Ctrl+P"),
-                               QStringLiteral("Gerar ata de outra &série…|Ctrl+Shift+P")};
+                               QStringLiteral("Gerar ata de outra &série…|Ctrl+Shift+P"),
+                               QStringLiteral("&Telão do público|F5"),
+                               QStringLiteral("Telão em tela &cheia|F11"),
+                               QStringLiteral("&Escurecer o telão|Ctrl+B")};
     for (const char* nome : {"lstN", "pct1", "txtX"}) {
         QWidget* sobre = t.controle<QWidget>(nome);
         if (auto* area = qobject_cast<QAbstractScrollArea*>(sobre))
@@ -433,6 +437,38 @@ void tst_frm1::menuDeComandosEAtalhos() {
     });
     QTest::keyClick(t.janela.get(), Qt::Key_P, Qt::ControlModifier);
     QCOMPARE(formulario, QStringLiteral("Gerar ata do sorteio"));
+}
+
+// F5 opens the audience screen beside the window; it follows every draw and count at once,
+// shows nothing drawn before it is on file, and closing it ends nothing.
+void tst_frm1::telaoSegueASerieSemTirarAsTeclasDaJanela() {
+    JanelaDeTeste t;
+    QVERIFY(t.abrir());
+    t.janela->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(t.janela.get()));
+    QTest::keyClick(t.janela.get(), Qt::Key_F5);
+    telao::TelaoDoPublico* telao = t.janela->telao();
+    QVERIFY(telao && telao->isVisible());
+    QVERIFY(!telao->diagrama().numero);
+
+    t.informarParticipantes(QStringLiteral("60"));
+    const auto ultimoNoTelao = [&] {
+        const telao::Diagrama& d = telao->diagrama();
+        return d.numero ? d.textos[*d.numero].texto.toInt() : 0;
+    };
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(ultimoNoTelao(), t.controle<QLineEdit>("txtX")->text().toInt());
+    }
+    QCOMPARE(QApplication::activeWindow(), t.janela.get());
+
+    QTest::keyClick(t.janela.get(), Qt::Key_F5);
+    QVERIFY(!telao->isVisible());
+    QVERIFY(t.janela->isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(t.janela.get(), Qt::Key_F5);
+    QVERIFY(telao->isVisible());
+    QCOMPARE(ultimoNoTelao(), t.controle<QLineEdit>("txtX")->text().toInt());
 }
 
 QTEST_MAIN(tst_frm1)

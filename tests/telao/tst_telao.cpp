@@ -36,13 +36,13 @@ private Q_SLOTS:
     void numeroOcupaMetadeDaTelaSemSair() {
         QFETCH(QSize, tamanho);
         QFETCH(int, participantes);
-        Quadro q{4, participantes, {}, QStringLiteral("AB12-CD34"), {}, false};
+        Quadro q{4, participantes, {}, 30, QStringLiteral("AB12-CD34"), {}, false};
         for (int i = 0; i < 30; ++i)
-            q.sorteados.push_back(participantes - i * 37 % participantes);
+            q.ultimos.push_back(participantes - i * 37 % participantes);
         const Diagrama d = diagramar(q, tamanho);
         QVERIFY(d.numero.has_value());
         const Texto& numero = d.textos[*d.numero];
-        QCOMPARE(numero.texto.toInt(), q.sorteados.back());
+        QCOMPARE(numero.texto.toInt(), q.ultimos.back());
         QVERIFY2(numero.tinta.height() >= tamanho.height() / 2.0, qPrintable(QString::number(numero.tinta.height())));
         QVERIFY(QRectF(QPointF(0, 0), tamanho).contains(numero.tinta));
         for (const Texto& t : d.textos)
@@ -57,16 +57,16 @@ private Q_SLOTS:
             for (std::size_t i = 0; i < d.textos.size(); ++i)
                 if (i != *d.numero && d.textos[i].cor == QColor(Qt::black))
                     acesos << d.textos[i].texto.toInt();
-            QCOMPARE(acesos, QSet<int>(q.sorteados.begin(), q.sorteados.end()));
+            QCOMPARE(acesos, QSet<int>(q.ultimos.begin(), q.ultimos.end()));
         } else {
             QVERIFY(mostrados.size() >= 2);
             for (int i = 1; i < mostrados.size(); ++i)
-                QCOMPARE(mostrados[i], q.sorteados[q.sorteados.size() - 1 - i]);
+                QCOMPARE(mostrados[i], q.ultimos[q.ultimos.size() - 1 - i]);
         }
     }
 
     void antesDoPrimeiroEDepoisDoUltimo() {
-        const Diagrama antes = diagramar({1, 250, {}, {}, QStringLiteral("vagas da escola"), false}, QSize(1920, 1080));
+        const Diagrama antes = diagramar({1, 250, {}, 0, {}, QStringLiteral("vagas da escola"), false}, QSize(1920, 1080));
         QStringList textos;
         for (const Texto& t : antes.textos)
             textos << t.texto;
@@ -74,7 +74,7 @@ private Q_SLOTS:
         QVERIFY(textos.contains(QStringLiteral("vagas da escola")));
         QVERIFY(textos.contains(QStringLiteral("250 participantes")));
 
-        const Diagrama depois = diagramar({1, 2, {2, 1}, QStringLiteral("AB12-CD34"), {}, true}, QSize(1920, 1080));
+        const Diagrama depois = diagramar({1, 2, {2, 1}, 2, QStringLiteral("AB12-CD34"), {}, true}, QSize(1920, 1080));
         bool aviso = false;
         for (const Texto& t : depois.textos)
             aviso = aviso || t.texto.contains(QStringLiteral("Todos os números já foram sorteados"));
@@ -83,7 +83,7 @@ private Q_SLOTS:
 
     void teclasDaTela() {
         TelaoDoPublico telao;
-        telao.mostrar({1, 10, {3}, {}, {}, false});
+        telao.mostrar({1, 10, {3}, 1, {}, {}, false});
         telao.show();
         QVERIFY(QTest::qWaitForWindowExposed(&telao));
         QTest::keyClick(&telao, Qt::Key_B);
