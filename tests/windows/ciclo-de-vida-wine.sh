@@ -66,7 +66,6 @@ sorteio)
   echo "Notepad's command line: $linha"
   confere "from the system folder, on the results file" \
     test "$linha" = "C:\\windows\\system32\\notepad.exe Z:${pasta//\//\\}\\$arquivo"
-  pkill -9 -f 'notepad.exe' 2>/dev/null || true
   sonda frente "$legenda" || true
   # The commands' menu from the keyboard, as Windows opens it: the Menu key and Shift+F10, each
   # then "o" for a note into the record.
