@@ -121,7 +121,7 @@ void frm1::montarMenu() {
                     [this] { alternarTelao(); });
     menu_.adicionar(QStringLiteral("Telão em tela &cheia"), QKeySequence(Qt::Key_F11), [this] {
         if (telao_ && telao_->isVisible())
-            telao_->alternarTelaCheia();
+            telao_->alternarTelaCheia(screen());
     });
     menu_.adicionar(QStringLiteral("&Escurecer o telão"), QKeySequence(Qt::CTRL | Qt::Key_B), [this] {
         if (telao_ && telao_->isVisible())

@@ -37,7 +37,19 @@ void TelaoDoPublico::abrirFora(QScreen* doOperador) {
     showNormal();
 }
 
-void TelaoDoPublico::alternarTelaCheia() { isFullScreen() ? showNormal() : showFullScreen(); }
+// Full screen on the operator's own screen covers the main window: the audience's window then
+// takes the keys, so that Esc brings the operator back. On another screen it leaves them be.
+void TelaoDoPublico::alternarTelaCheia(QScreen* doOperador) {
+    if (isFullScreen()) {
+        showNormal();
+        return;
+    }
+    showFullScreen();
+    if (screen() == doOperador) {
+        raise();
+        activateWindow();
+    }
+}
 
 void TelaoDoPublico::alternarApagado() {
     apagado_ = !apagado_;
@@ -77,7 +89,7 @@ void TelaoDoPublico::resizeEvent(QResizeEvent*) { diagrama_.reset(); }
 void TelaoDoPublico::keyPressEvent(QKeyEvent* evento) {
     switch (evento->key()) {
     case Qt::Key_F11:
-        alternarTelaCheia();
+        alternarTelaCheia(screen());
         break;
     case Qt::Key_Escape:
         if (isFullScreen())

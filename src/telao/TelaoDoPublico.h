@@ -25,7 +25,7 @@ public:
     void abrirFora(QScreen* doOperador);
 
     void mostrar(const Quadro& quadro);
-    void alternarTelaCheia();
+    void alternarTelaCheia(QScreen* doOperador);
     void alternarApagado();
     bool apagado() const { return apagado_; }
     // What is on the screen now, at its present size.
