@@ -35,4 +35,11 @@ inline double picoDeMemoriaMiB() { return memoriaMiB("VmHWM"); }
 // Resident memory now, in MiB.
 inline double memoriaResidenteMiB() { return memoriaMiB("VmRSS"); }
 
+// The machine's load average over 1, 5 and 15 minutes, as the kernel reports it.
+inline QString cargaDaMaquina() {
+    QFile f(QStringLiteral("/proc/loadavg"));
+    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()).section(u' ', 0, 2)
+                                       : QStringLiteral("unknown");
+}
+
 } // namespace rodaleque::bench

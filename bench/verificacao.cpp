@@ -4,13 +4,13 @@
 // as rodaleque-verificar does, several times.
 #include "Dubles.h"
 #include "Medidas.h"
-#include "support/PainelDeTeste.h"
+#include "SerieNoDisco.h"
 
 #include <platform/Arquivos.h>
 #include <registro/Verificacao.h>
 
 #include <QElapsedTimer>
-#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -37,26 +37,14 @@ int main() {
     std::printf("a draw's entry in the record, made, chained and kept: %.2f us\n",
                 relogio.nsecsElapsed() / 1e3 / n);
 
-    QElapsedTimer serie;
-    serie.start();
-    for (int32_t i = 0; i < n; i += 1000) {
-        t.sortearNumeros(
-            std::vector<int>(ordem.begin() + i, ordem.begin() + std::min(n, i + 1000)));
-        t.dialogos.respostasEntrada << QStringLiteral("Nota %1: ganhador ausente").arg(i);
-        t.painel.registrarOcorrencia();
-    }
-    std::printf("series of %d drawn in memory in %.1f s\n", n, serie.elapsed() / 1000.0);
-
     QTemporaryDir pasta;
-    const QString arquivo = pasta.filePath(registro::nomeDoArquivo(t.estado().Arquivo));
-    for (const auto& [caminho, destino] : {std::pair{t.estado().Arquivo, arquivo},
-                                           {registro::caminhoDoRegistro(t.estado().Arquivo),
-                                            registro::caminhoDoRegistro(arquivo)}}) {
-        QFile f(destino);
-        if (!f.open(QIODevice::WriteOnly) || f.write(t.arquivos.conteudo[caminho]) < 0)
-            return 1;
-        std::printf("%s: %.1f MiB\n", qPrintable(destino), f.size() / 1048576.0);
-    }
+    const bench::SerieNoDisco serie = bench::gravarSerieNoDisco(n, pasta.path(), 20261209);
+    if (serie.arquivo.isEmpty())
+        return 1;
+    const QString& arquivo = serie.arquivo;
+    std::printf("series of %d drawn in memory in %.1f s\n", n, serie.segundos);
+    for (const QString& f : {arquivo, registro::caminhoDoRegistro(arquivo)})
+        std::printf("%s: %.1f MiB\n", qPrintable(f), QFileInfo(f).size() / 1048576.0);
 
     platform::ArquivosDoSistema disco;
     std::vector<double> ms;

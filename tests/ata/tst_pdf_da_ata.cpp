@@ -15,22 +15,66 @@ using namespace rodaleque;
 
 namespace {
 
-QString saida(const QString& programa, const QStringList& argumentos) {
-    QProcess p;
-    p.start(programa, argumentos);
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
+// The reader's side: poppler's tools, and a folder to write the PDF in for them. On Linux, the
+// tools on the PATH and a temporary folder. The Windows program under Wine writes its PDF into
+// a Linux folder, named in RODALEQUE_PASTA_LINUX, through Wine's drive Z:, and asks Linux's
+// own tools to read it there (tests/windows/leitor-linux.sh answers): Wine does start a Linux
+// program, but gives no handle to wait for it with.
+struct Leitor {
+    const QString pastaNoLinux = qEnvironmentVariable("RODALEQUE_PASTA_LINUX");
+    const bool peloLinux = !pastaNoLinux.isEmpty();
+    QTemporaryDir pasta{(peloLinux ? QStringLiteral("Z:") + pastaNoLinux : QDir::tempPath()) +
+                        QStringLiteral("/tst_pdf_da_ata-XXXXXX")};
 
-// The text of each page, in reading order, as pdftotext lays it out.
-QStringList paginas(const QString& pdf) {
-    QStringList lidas = saida(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
-                            .split(u'\f');
-    if (!lidas.isEmpty() && lidas.last().trimmed().isEmpty())
-        lidas.removeLast();
-    return lidas;
-}
+    bool ha() const { return peloLinux || !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(); }
+
+    // The PDF's name for the tools; drive Z: is Linux's root folder.
+    QString noLinux(const QString& pdf) const { return peloLinux ? pdf.mid(2) : pdf; }
+
+    // What the tool writes on its standard output; empty when it fails.
+    QString saida(const QString& nome, const QStringList& argumentos) const {
+        return peloLinux ? pedirAoLinux(nome, argumentos) : rodar(nome, argumentos);
+    }
+
+    static QString rodar(const QString& nome, const QStringList& argumentos) {
+        QProcess p;
+        p.start(nome, argumentos);
+        if (!p.waitForFinished(60000) || p.exitCode() != 0)
+            return {};
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+
+    // A request, the tool and its arguments one a line, made whole by a rename; the answer is
+    // the output, then its status.
+    QString pedirAoLinux(const QString& nome, const QStringList& argumentos) const {
+        static int pedidos = 0;
+        const QString base = QStringLiteral("Z:%1/%2").arg(pastaNoLinux).arg(++pedidos);
+        QFile pedido(base + QStringLiteral(".parcial"));
+        if (!pedido.open(QIODevice::WriteOnly) ||
+            pedido.write((QStringList{nome} + argumentos).join(u'\n').toUtf8() + '\n') < 0)
+            return {};
+        pedido.close();
+        QFile::remove(base + QStringLiteral(".pedido"));
+        if (!pedido.rename(base + QStringLiteral(".pedido")) ||
+            !QTest::qWaitFor([&] { return QFile::exists(base + QStringLiteral(".status")); }, 60000))
+            return {};
+        QFile status(base + QStringLiteral(".status")), saida(base + QStringLiteral(".saida"));
+        if (!status.open(QIODevice::ReadOnly) || status.readAll().trimmed() != "0" ||
+            !saida.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(saida.readAll());
+    }
+
+    // The text of each page, in reading order, as pdftotext lays it out.
+    QStringList paginas(const QString& pdf) const {
+        QStringList lidas =
+            saida(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), noLinux(pdf), QStringLiteral("-")})
+                .split(u'\f');
+        if (!lidas.isEmpty() && lidas.last().trimmed().isEmpty())
+            lidas.removeLast();
+        return lidas;
+    }
+};
 
 } // namespace
 
@@ -39,16 +83,17 @@ class TstPdfDaAta : public QObject {
 
 private Q_SLOTS:
     void leOQueUmLeitorLeria() {
-        QTemporaryDir pasta;
-        const QString pdf = pasta.filePath(QStringLiteral("ata.pdf"));
+        const Leitor leitor;
+        QVERIFY(leitor.pasta.isValid());
+        const QString pdf = leitor.pasta.filePath(QStringLiteral("ata.pdf"));
         const ata::Serie serie = teste::serieDeExemplo(150);
         QCOMPARE(ata::escreverPdf(ata::compor(teste::formularioDeExemplo(), serie), pdf),
                  ata::ResultadoDaEscrita::Gravado);
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QSKIP("no pdftotext here: the Windows program's minutes are read back from Linux");
+        if (!leitor.ha())
+            QSKIP("no pdftotext here to read the minutes back");
 
-        const QStringList texto = paginas(pdf);
-        const QString total = saida(QStringLiteral("pdfinfo"), {pdf});
+        const QStringList texto = leitor.paginas(pdf);
+        const QString total = leitor.saida(QStringLiteral("pdfinfo"), {leitor.noLinux(pdf)});
         QVERIFY(total.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(texto.size()))));
         QVERIFY(texto.size() >= 3);
         for (int i = 0; i < texto.size(); ++i) {
@@ -85,7 +130,7 @@ private Q_SLOTS:
             QVERIFY2(tudo.simplified().contains(QString::fromUtf8(trecho)), trecho);
 
         // Fonts travel inside the file.
-        const QStringList fontes = saida(QStringLiteral("pdffonts"), {pdf}).split(u'\n').mid(2);
+        const QStringList fontes = leitor.saida(QStringLiteral("pdffonts"), {leitor.noLinux(pdf)}).split(u'\n').mid(2);
         QVERIFY(fontes.size() >= 2);
         for (const QString& fonte : fontes)
             if (!fonte.isEmpty())

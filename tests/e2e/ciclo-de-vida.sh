@@ -546,6 +546,54 @@ sobre)
     caixa_mostra 6 "${site[1]}" 351 https://www.example.com/rodaleque
   ;;
 
+ata)
+  # The minutes through the real window: Ctrl+P, the form filled in by keyboard, the PDF beside
+  # the results file. With no PDF viewer on this machine the program says where the PDF is;
+  # then a viewer of the desktop's (a script here) is given the PDF, and nothing is said.
+  export XDG_CONFIG_HOME="$servidor_x_pasta/config"
+  iniciar
+  informar_participantes 30
+  for _ in $(seq 3); do sortear; done
+  arquivo=$(resultados)
+  pdf="$pasta/${arquivo%.txt}-ata.pdf"
+  xdotool key ctrl+p
+  formulario=$(procurar '^Gerar ata do sorteio$')
+  confere "Ctrl+P opens the minutes' form" test -n "$formulario"
+  xdotool windowactivate --sync "$formulario" >/dev/null 2>&1 || true
+  for campo in "Escola Estadual Exemplo" "vagas do primeiro ano" "quadra da escola" "Marta Nunes" "Rui Alves"; do
+    xdotool type --delay 20 "$campo"; xdotool key Tab
+  done
+  xdotool key Return
+  caixa=$(pergunta)
+  confere "with no PDF viewer, the program says where the minutes are" test -n "$caixa"
+  xdotool windowactivate --sync "$caixa" >/dev/null 2>&1 || true
+  xdotool key Return
+  sem_caixa() { [ -z "$(xdotool search --onlyvisible --name '^Rodaleque$' 2>/dev/null)" ]; }
+  confere "Enter closes the box" esperar "box closed" sem_caixa
+  confere "the PDF lies beside the results file, named after it" test -s "$pdf"
+  # The table's rows, "position time number — words code": the numbers in draw order.
+  numeros_da_ata() { pdftotext -layout "$pdf" - | sed -nE 's/^ *[0-9]+ +[0-9:]{8} +0*([0-9]+) — .*/\1/p'; }
+  confere "pdftotext finds the three numbers in draw order" \
+    test "$(numeros_da_ata | tr '\n' ' ')" = "$(tr -d '\r' <"$pasta/$arquivo" | tr '\n' ' ')" -a "$(linhas "$pasta/$arquivo")" -eq 3
+  confere "and the form's words" sh -c "pdftotext '$pdf' - | grep -q 'Escola Estadual Exemplo'"
+
+  mkdir -p "$XDG_DATA_HOME/applications" "$XDG_CONFIG_HOME"
+  printf '#!/bin/sh\nprintf "%%s" "$1" >"%s/visto"\n' "$servidor_x_pasta" >"$servidor_x_pasta/visualizador"
+  chmod +x "$servidor_x_pasta/visualizador"
+  printf '[Desktop Entry]\nType=Application\nName=Visualizador\nExec=%s %%f\nMimeType=application/pdf;\n' \
+    "$servidor_x_pasta/visualizador" >"$XDG_DATA_HOME/applications/visualizador.desktop"
+  printf '[Default Applications]\napplication/pdf=visualizador.desktop\n' >"$XDG_CONFIG_HOME/mimeapps.list"
+  rm "$pdf"
+  xdotool key ctrl+p
+  formulario=$(procurar '^Gerar ata do sorteio$')
+  xdotool windowactivate --sync "$formulario" >/dev/null 2>&1 || true
+  # The form remembers what it was given in this run: Enter is all it takes.
+  xdotool key Return
+  confere "with a viewer, the viewer is given the PDF" esperar "viewer" \
+    sh -c "[ \"\$(cat '$servidor_x_pasta/visto' 2>/dev/null)\" = '$pdf' ]"
+  confere "and nothing is said" sem_caixa
+  ;;
+
 wayland)
   # A GNOME session where the program finds no X display: a native Wayland client, seen and
   # driven through GNOME Shell's own services.

@@ -56,6 +56,8 @@ for pagina in "$nome" "$nome-verificar"; do
   zcat "$raiz/usr/share/man/man1/$pagina.1.gz" 2>/dev/null | grep -q '^\.SH DESCRIÇÃO' ||
     falhou "no Portuguese manual page $pagina(1)"
 done
+grep -q '^License: SIL-OFL-1.1' "$raiz/usr/share/doc/$nome/copyright" ||
+  falhou "the copyright does not give the licence of the fonts built into the program"
 desktop-file-validate "$raiz/usr/share/applications/$nome.desktop" ||
   falhou "desktop entry does not validate"
 for lado in 16 32 48; do

@@ -49,7 +49,8 @@ valor() { wine reg query "$chave" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^
 confere "the installer ends with status 0" instalar
 confere "the program in Program Files" test -f "$instalado/rodaleque.exe"
 confere "with its read-me, licence and licences" \
-  test -f "$instalado/LEIA-ME.txt" -a -f "$instalado/LICENCA.txt" -a -f "$instalado/licencas/Qt/copyright"
+  test -f "$instalado/LEIA-ME.txt" -a -f "$instalado/LICENCA.txt" -a -f "$instalado/licencas/Qt/copyright" \
+    -a -f "$instalado/licencas/Liberation/copyright"
 confere "and the console verifier" test -f "$instalado/rodaleque-verificar.exe"
 wine reg query "$chave" | tr -d '\r'
 confere "listed as Rodaleque" test "$(valor DisplayName)" = Rodaleque

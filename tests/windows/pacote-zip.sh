@@ -32,6 +32,8 @@ confere "the program's licence, GPL version 3" grep -q 'GNU GENERAL PUBLIC LICEN
 confere "Qt's licences and copyright notices" \
   test -f "$raiz/licencas/Qt/LGPL-3.0-only.txt" -a -f "$raiz/licencas/Qt/copyright"
 confere "the MinGW-w64 runtime's notice" grep -q 'mingw-w64' "$raiz/licencas/MinGW-w64/copyright"
+confere "the embedded fonts' licence, SIL Open Font License 1.1" \
+  grep -q 'SIL OPEN FONT LICENSE Version 1.1' "$raiz/licencas/Liberation/copyright"
 [ "$falhas" -eq 0 ] || exit 1
 
 ./ciclo-de-vida-wine.sh "$raiz/rodaleque.exe" "$sonda_exe" "$borda_exe" sorteio \

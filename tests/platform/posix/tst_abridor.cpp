@@ -35,6 +35,13 @@ fi
 } > "$ABRIDOR_REGISTRO.parcial" && mv "$ABRIDOR_REGISTRO.parcial" "$ABRIDOR_REGISTRO"
 )";
 
+// Stands in for the desktop's list of applications: names ABRIDOR_VISUALIZADOR, if set, as
+// the one for PDFs.
+const char* const XdgMimeFalso = R"(#!/bin/sh
+[ "$1 $2 $3" = "query default application/pdf" ] && printf '%s\n' "$ABRIDOR_VISUALIZADOR"
+exit 0
+)";
+
 bool gravarExecutavel(const QString& caminho, const QByteArray& conteudo, bool executavel) {
     QFile f(caminho);
     if (!f.open(QIODevice::WriteOnly) || f.write(conteudo) != conteudo.size())
@@ -77,6 +84,8 @@ private Q_SLOTS:
     void naoEsperaOEditor();
     void falhaSemOAbridorNoPath_data();
     void falhaSemOAbridorNoPath();
+    void documentoSoComUmVisualizador_data();
+    void documentoSoComUmVisualizador();
 
 private:
     // Makes a folder holding the fake opener the first one on PATH.
@@ -107,6 +116,7 @@ void tst_Abridor::cleanup() {
     qputenv("PATH", pathOriginal_);
     qunsetenv("ABRIDOR_REGISTRO");
     qunsetenv("ABRIDOR_LIBERAR");
+    qunsetenv("ABRIDOR_VISUALIZADOR");
     QDir::setCurrent(pastaOriginal_);
     temp_.reset();
 }
@@ -193,6 +203,32 @@ void tst_Abridor::falhaSemOAbridorNoPath() {
     AbridorDoSistema abridor;
     QVERIFY(!abridor.abrir(arquivo));
     QVERIFY(!QFileInfo::exists(registro_));
+}
+
+void tst_Abridor::documentoSoComUmVisualizador_data() {
+    QTest::addColumn<QByteArray>("visualizador");
+    QTest::newRow("com visualizador de PDF") << QByteArray("visualizador.desktop");
+    QTest::newRow("sem visualizador de PDF") << QByteArray();
+}
+
+// A document goes to the opener only when the desktop has a viewer for its kind: otherwise
+// the opener would start, find nothing, and the caller would never know.
+void tst_Abridor::documentoSoComUmVisualizador() {
+    QFETCH(QByteArray, visualizador);
+    instalarAbridorFalso();
+    QVERIFY(gravarExecutavel(temp_->filePath(QStringLiteral("bin/xdg-mime")), QByteArray(XdgMimeFalso), true));
+    qputenv("ABRIDOR_VISUALIZADOR", visualizador);
+    const QString pdf = criarArquivo(temp_->path(), QStringLiteral("ata do sorteio.pdf"));
+    QVERIFY(!pdf.isEmpty());
+
+    AbridorDoSistema abridor;
+    QCOMPARE(abridor.abrirDocumento(pdf), !visualizador.isEmpty());
+    if (visualizador.isEmpty()) {
+        QVERIFY(!QFileInfo::exists(registro_)); // nothing was started that could write it later
+        return;
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(registro_), 10000);
+    QCOMPARE(ler(registro_), "1\n" + QFile::encodeName(pdf) + '\0');
 }
 
 QTEST_GUILESS_MAIN(tst_Abridor)
