@@ -7,6 +7,7 @@
 #include "JanelaDeBancada.h"
 #include "Medidas.h"
 #include "QuadrosNaTela.h"
+#include "TelaDoOperador.h"
 
 #include <platform/SistemaDeJanelas.h>
 
@@ -54,13 +55,8 @@ int main(int argc, char** argv) {
     bench::JanelaDeBancada bancada(arquivos);
     bancada.informarParticipantes(n);
     janela::frm1& janela = bancada.janela;
-    // The operator's screen is the smaller one; the audience's, the projector, the other.
-    const auto telas = QGuiApplication::screens();
-    const QScreen* doOperador = *std::min_element(telas.begin(), telas.end(), [](auto* a, auto* b) {
-        return a->size().width() * a->size().height() < b->size().width() * b->size().height();
-    });
-    janela.move(doOperador->availableGeometry().topLeft());
     janela.show();
+    bench::levarParaATelaDoOperador(janela);
 
     for (QAction* acao : janela.menu().acoes())
         if (acao->shortcut() == QKeySequence(Qt::Key_F5))
