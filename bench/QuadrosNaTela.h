@@ -14,7 +14,8 @@ namespace rodaleque::bench {
 
 // The frames of the windows watched: each one's start (the window's repaint request) and the
 // moment its pixels have reached the window system, which has answered a round trip after the
-// flush; and when a watched widget was painted. Times in ms on one clock.
+// flush; and when a watched widget was painted. Times in ms on one clock. A frame here is one
+// that update() asked for; the window system's expose paints without such a request.
 class QuadrosNaTela final : public QObject {
 public:
     struct Quadro {

@@ -31,11 +31,13 @@ rodar() {
   servidor_x_pids=("$pid" "${servidor_x_pids[@]}")
   esperar_janela "$pid" || { echo "the window did not appear"; exit 1; }
   informar_participantes 99999
+  cpu_entre "phase maximised begins" "phase maximised ends" "$saida" "  of which Xwayland" "${compositor[1]}" >"$saida.xwayland" &
   cpu_comp=$(cpu_entre "phase maximised begins" "phase maximised ends" "$saida" "compositor" "${compositor[@]}")
+  wait $!
   linha=$(grep "phase maximised ends" "$saida")
   kill "$pid"; wait "$pid" 2>/dev/null || true
   echo "$variante, load $(cut -d' ' -f1 /proc/loadavg): $(grep -h "audience screen" "$saida" | paste -sd';' || true)"
-  echo "  $linha"; echo "  $cpu_comp"
+  echo "  $linha"; echo "  $cpu_comp"; cat "$saida.xwayland"
   # paints/s, interval median, 95th percentile, worst, CPU, compositor CPU
   echo "$linha $cpu_comp" | grep -oE '[0-9]+\.[0-9]+' | sed -n '2,6p;8p' | paste -sd' ' >>"$figuras.$variante"
 }
