@@ -4,7 +4,10 @@
 #include <QString>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
+
+#include <sys/resource.h>
 
 namespace rodaleque::bench {
 
@@ -14,6 +17,23 @@ inline double mediana(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     const std::size_t meio = v.size() / 2;
     return v.size() % 2 ? v[meio] : (v[meio - 1] + v[meio]) / 2;
+}
+
+// The value below which a share p (0..1) of the figures lie, the nearest one.
+inline double percentil(std::vector<double> v, double p) {
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    const auto i = static_cast<std::size_t>(std::ceil(p * double(v.size()))) - (p > 0 ? 1 : 0);
+    return v[std::min(i, v.size() - 1)];
+}
+
+// CPU seconds this process has used so far, user and system.
+inline double segundosDeCpu() {
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    return double(uso.ru_utime.tv_sec + uso.ru_stime.tv_sec) +
+           double(uso.ru_utime.tv_usec + uso.ru_stime.tv_usec) / 1e6;
 }
 
 // A memory figure of this process (VmHWM, VmRSS...), in MiB, as the kernel reports it.

@@ -18,10 +18,7 @@ pasta="$servidor_x_pasta/programa"
 mkdir "$pasta"
 cp "$medidor" "$programa" "$pasta/"
 
-ticks=$(getconf CLK_TCK)
-cpu_x() { awk '{print $14 + $15}' "/proc/$xvfb/stat"; }
-agora() { date +%s.%N; }
-esperar_linha() { until grep -q "$1" "$saida" 2>/dev/null; do sleep 0.1; done; }
+source bench/cpu-entre-linhas.sh
 
 saida="$servidor_x_pasta/medidas"
 "$pasta/bench_janela_animada" "$segundos" >"$saida" 2>/dev/null &
@@ -32,13 +29,8 @@ sleep 0.5
 informar_participantes 99999
 
 for fase in maximised animation-off not-maximised; do
-  esperar_linha "phase $fase begins"
-  x0=$(cpu_x); t0=$(agora)
-  esperar_linha "phase $fase ends"
-  x1=$(cpu_x); t1=$(agora)
+  cpu_entre "phase $fase begins" "phase $fase ends" "$saida" "phase $fase: X server" "$xvfb"
   grep "phase $fase ends" "$saida"
-  awk -v a="$x0" -v b="$x1" -v i="$t0" -v f="$t1" -v t="$ticks" -v n="$fase" \
-    'BEGIN { printf "phase %s: X server CPU %.1f%% of one core\n", n, 100 * (b - a) / t / (f - i) }'
 done
 wait "${servidor_x_pids[0]}" 2>/dev/null || true
 

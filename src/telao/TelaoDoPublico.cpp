@@ -77,11 +77,7 @@ void TelaoDoPublico::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::TextAntialiasing);
     for (const Retangulo& r : diagrama().fundos)
         p.fillRect(r.area, r.cor);
-    for (const Texto& t : diagrama().textos) {
-        p.setFont(t.fonte);
-        p.setPen(t.cor);
-        p.drawText(t.base, t.texto);
-    }
+    textos_.pintar(p, diagrama());
 }
 
 void TelaoDoPublico::resizeEvent(QResizeEvent*) { diagrama_.reset(); }

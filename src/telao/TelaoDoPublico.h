@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DiagramaDoTelao.h"
+#include "FigurasDosTextos.h"
 #include "QuadroDoTelao.h"
 
 #include <QWidget>
@@ -39,6 +40,7 @@ protected:
 private:
     Quadro quadro_;
     std::optional<Diagrama> diagrama_;
+    FigurasDosTextos textos_;
     bool apagado_ = false;
 };
 

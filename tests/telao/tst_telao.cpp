@@ -2,6 +2,8 @@
 // screen and inside it, nothing shown as a number that was not drawn, the board and the history.
 #include <telao/TelaoDoPublico.h>
 
+#include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QtTest>
@@ -18,6 +20,37 @@ QList<int> numerosMostrados(const Diagrama& d) {
         if (soDigitos.match(t.texto).hasMatch())
             numeros << t.texto.toInt();
     return numeros;
+}
+
+// The screen as the diagram says, every text drawn straight from its glyphs.
+QImage desenhoDireto(const Diagrama& d, const QSize& tamanho) {
+    QImage imagem(tamanho, QImage::Format_RGB32);
+    QPainter p(&imagem);
+    for (const Retangulo& r : d.fundos)
+        p.fillRect(r.area, r.cor);
+    for (const Texto& t : d.textos) {
+        p.setFont(t.fonte);
+        p.setPen(t.cor);
+        p.drawText(t.base, t.texto);
+    }
+    return imagem;
+}
+
+// The largest difference of any colour channel between the two images seen from afar (an
+// eighth of the size), where half a pixel's shift of a glyph's edge no longer shows but a
+// text missing, cut or left from before does.
+int diferencaAoLonge(const QImage& a, const QImage& b) {
+    const QSize longe = a.size() / 8;
+    const QImage x = a.scaled(longe, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage y = b.scaled(longe, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    int maior = 0;
+    for (int linha = 0; linha < longe.height(); ++linha)
+        for (int coluna = 0; coluna < longe.width(); ++coluna) {
+            const QRgb p = x.pixel(coluna, linha), q = y.pixel(coluna, linha);
+            maior = std::max({maior, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                              std::abs(qBlue(p) - qBlue(q))});
+        }
+    return maior;
 }
 
 } // namespace
@@ -62,6 +95,33 @@ private Q_SLOTS:
             QVERIFY(mostrados.size() >= 2);
             for (int i = 1; i < mostrados.size(); ++i)
                 QCOMPARE(mostrados[i], q.ultimos[q.ultimos.size() - 1 - i]);
+        }
+    }
+
+    // The texts the screen keeps as pictures between draws show as if drawn afresh: none of a
+    // previous draw is left, none is cut or moved, through several draws in a row.
+    void pintaComoODiagrama_data() {
+        QTest::addColumn<QSize>("tamanho");
+        QTest::addColumn<int>("participantes");
+        for (const QSize s : {QSize(1280, 720), QSize(3840, 2160)})
+            for (int n : {75, 99999})
+                QTest::addRow("%dx%d N=%d", s.width(), s.height(), n) << s << n;
+    }
+    void pintaComoODiagrama() {
+        QFETCH(QSize, tamanho);
+        QFETCH(int, participantes);
+        TelaoDoPublico telao;
+        telao.resize(tamanho);
+        Quadro q{2, participantes, {}, 0, {}, {}, false};
+        for (int sorteio = 1; sorteio <= 4; ++sorteio) {
+            q.ultimos.push_back(1 + sorteio * 37 % participantes);
+            q.sorteados = sorteio;
+            q.codigoCurto = QStringLiteral("C0D%1-0000").arg(sorteio);
+            telao.mostrar(q);
+            QImage tela(tamanho, QImage::Format_RGB32);
+            telao.render(&tela);
+            const int diferenca = diferencaAoLonge(tela, desenhoDireto(telao.diagrama(), tamanho));
+            QVERIFY2(diferenca <= 48, qPrintable(QStringLiteral("draw %1: %2").arg(sorteio).arg(diferenca)));
         }
     }
 
