@@ -37,6 +37,8 @@ protected:
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:
+    void mostrarEmTelaCheia();
+
     Quadro quadro_;
     std::optional<Diagrama> diagrama_;
     bool apagado_ = false;
