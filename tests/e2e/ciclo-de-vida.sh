@@ -56,11 +56,11 @@ iniciar() {
   echo "on $ambiente, maximised $(( ($(date +%s%N) - inicio) / 1000000 )) ms after the start"
 }
 
-# Waits up to 10 s for a condition.
+# Waits up to 10 s for a condition, however long each look at it takes.
 esperar() {
   local descricao=$1; shift
-  local _
-  for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+  local fim=$(($(date +%s%N) + 10000000000))
+  while :; do "$@" && return 0; [ "$(date +%s%N)" -lt "$fim" ] || break; sleep 0.1; done
   echo "timed out waiting until: $descricao"; return 1
 }
 
@@ -156,7 +156,7 @@ moldura() { xprop -id "${1:-$janela}" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g
 # A window's client area, and the monitors as RandR reports them, as WIDTHxHEIGHT+X+Y; the
 # monitor a window's centre lies on.
 geometria() { cliente "$1" | awk '{printf "%dx%d+%d+%d\n", $3, $4, $1, $2}'; }
-monitores() { xrandr --listmonitors | awk 'NR > 1 {g = $3; gsub(/\/[0-9]+/, "", g); print g}'; }
+monitores() { xrandr --listmonitors | awk 'NR > 1 {g = $3; gsub(/\/-?[0-9]+/, "", g); print g}'; }
 monitor_de() {
   local x y w h; read -r x y w h < <(cliente "$1")
   monitores | awk -F'[x+]' -v cx=$((x + w / 2)) -v cy=$((y + h / 2)) \
