@@ -599,7 +599,8 @@ telao)
   fi
   for _ in 1 2 3; do sortear; done
   arquivo=$(resultados)
-  confere "three more draws by keyboard are on file" test "$(linhas "$pasta/$arquivo")" -eq 4
+  no_arquivo() { [ "$(linhas "$pasta/$arquivo")" -eq "$1" ]; }
+  confere "three more draws by keyboard are on file" esperar "four on file" no_arquivo 4
   if [ -z "$outro" ]; then
     xdotool key F11
     confere "F11 in the main window: full screen" esperar "full screen" tela_cheia
@@ -625,7 +626,7 @@ telao)
     xdotool key Escape
     confere "Esc makes it a window again" esperar "a window" em_janela
     wmctrl -i -c "$telao"
-    como="by its close button"
+    como="as by its close button"
   else
     xdotool key F5
     como="by F5"
@@ -635,7 +636,7 @@ telao)
   confere "the program goes on" vivo "$pid"
   xdotool windowactivate --sync "$janela" >/dev/null 2>&1 || true
   sortear
-  confere "and so does the series" test "$(linhas "$pasta/$arquivo")" -eq 5
+  confere "and so does the series" esperar "five on file" no_arquivo 5
   ;;
 
 wayland)
