@@ -277,6 +277,7 @@ telao)
   sonda estado "$telao"
   em_janela() { sonda estado "$telao" | grep -q 'maximizada=0 minimizada=0 .*cliente=[0-9]*,[0-9]*,[0-9]\{3\}x[0-9]\{3\}$'; }
   confere "as a window smaller than the screen" em_janela
+  confere "over the main window" test "$(sonda acima "$legenda" "$telao")" = "$telao"
   confere "the main window keeps the keys" tem 'ativa=1'
   sortear; sortear
   arquivo=$(resultados)
