@@ -8,7 +8,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
   libgtest-dev
   clang libclang-rt-dev
-  xvfb xauth x11-apps x11-utils xdotool imagemagick openbox wmctrl xclip
+  xvfb xauth x11-apps x11-utils x11-xserver-utils xdotool imagemagick openbox wmctrl xclip
+  tesseract-ocr
   mutter gnome-shell xwayland kwin-x11 kwin-wayland dbus qt6-wayland python3-gi
   dpkg-dev desktop-file-utils lintian appstream
   poppler-utils

@@ -28,7 +28,7 @@ void TelaoDoPublico::abrirFora(QScreen* doOperador) {
         create();
         windowHandle()->setScreen(outra);
         setGeometry(outra->geometry());
-        showFullScreen();
+        mostrarEmTelaCheia();
         return;
     }
     const QRect area = doOperador ? doOperador->availableGeometry() : QRect(0, 0, 1280, 720);
@@ -44,11 +44,18 @@ void TelaoDoPublico::alternarTelaCheia(QScreen* doOperador) {
         showNormal();
         return;
     }
-    showFullScreen();
+    mostrarEmTelaCheia();
     if (screen() == doOperador) {
         raise();
         activateWindow();
     }
+}
+
+// Not QWidget::showFullScreen(), which also activates the window: on another screen that took
+// the keys from the operator, whose draws then went nowhere.
+void TelaoDoPublico::mostrarEmTelaCheia() {
+    setWindowState(windowState() | Qt::WindowFullScreen);
+    show();
 }
 
 void TelaoDoPublico::alternarApagado() {

@@ -38,6 +38,8 @@ protected:
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:
+    void mostrarEmTelaCheia();
+
     Quadro quadro_;
     std::optional<Diagrama> diagrama_;
     FigurasDosTextos textos_;

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # The real program under an X server and window manager of its own, driven as a person would
 # with the keyboard and the window manager: one scenario per run, on one desktop.
-#   ciclo-de-vida.sh <program> <edge watcher> <scenario> <openbox|mutter|kwin|gnome|kwin-wayland>
-#                    <console verifier>
+#   ciclo-de-vida.sh <program> <edge watcher> <scenario>
+#                    <openbox|mutter|kwin|gnome|kwin-wayland|dois-monitores> <console verifier>
 # openbox, Mutter and KWin manage an Xvfb; gnome is GNOME Shell on Wayland, headless, where the
 # program runs through Xwayland as a launcher starts it, or, in the scenario wayland, as a
 # native Wayland client; kwin-wayland is KWin on Wayland, headless, the program through its
-# Xwayland.
+# Xwayland; dois-monitores is Mutter on Wayland, headless, with two monitors, the program
+# through its Xwayland.
 set -euo pipefail
 programa_original=$(readlink -f "$1")
 borda=$(readlink -f "$2")
@@ -15,17 +16,22 @@ ambiente=$4
 verificador=$(readlink -f "$5")
 script=$(readlink -f "$0")
 cd "$(dirname "$script")/../.."
-if [ "$ambiente" = gnome ] && [ -z "${SESSAO_GNOME_PASTA:-}" ]; then
-  exec scripts/sessao-gnome.sh 1280x1024 -- "$script" "$programa_original" "$borda" "$cenario" gnome "$verificador"
-fi
-if [ "$ambiente" = kwin-wayland ] && [ -z "${SESSAO_KWIN_PASTA:-}" ]; then
-  exec scripts/sessao-kwin.sh 1280x1024 -- "$script" "$programa_original" "$borda" "$cenario" kwin-wayland "$verificador"
+if [ -z "${SESSAO_GNOME_PASTA:-}${SESSAO_KWIN_PASTA:-}" ]; then
+  case "$ambiente" in
+  gnome) sessao=(scripts/sessao-gnome.sh 1280x1024) ;;
+  # Mutter alone with two monitors side by side: an operator's screen and a projector.
+  dois-monitores) sessao=(scripts/sessao-gnome.sh --mutter 1280x1024 1920x1080) ;;
+  kwin-wayland) sessao=(scripts/sessao-kwin.sh 1280x1024) ;;
+  *) sessao=() ;;
+  esac
+  [ ${#sessao[@]} -eq 0 ] ||
+    exec "${sessao[@]}" -- "$script" "$programa_original" "$borda" "$cenario" "$ambiente" "$verificador"
 fi
 source scripts/servidor-x.sh
 source scripts/operador.sh
 case "$cenario/$ambiente" in
 sem-gerenciador/*) iniciar_servidor_x 1280x1024 sem-gerenciador ;;
-*/gnome) iniciar_na_sessao "$SESSAO_GNOME_PASTA" ;;
+*/gnome|*/dois-monitores) iniciar_na_sessao "$SESSAO_GNOME_PASTA" ;;
 */kwin-wayland) iniciar_na_sessao "$SESSAO_KWIN_PASTA" ;;
 *) iniciar_servidor_x 1280x1024 "$ambiente" ;;
 esac
@@ -50,18 +56,18 @@ iniciar() {
   echo "on $ambiente, maximised $(( ($(date +%s%N) - inicio) / 1000000 )) ms after the start"
 }
 
-# Waits up to 10 s for a condition.
+# Waits up to 10 s for a condition, however long each look at it takes.
 esperar() {
   local descricao=$1; shift
-  local _
-  for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+  local fim=$(($(date +%s%N) + 10000000000))
+  while :; do "$@" && return 0; [ "$(date +%s%N)" -lt "$fim" ] || break; sleep 0.1; done
   echo "timed out waiting until: $descricao"; return 1
 }
 
 estado() { xprop -id "$janela" _NET_WM_STATE 2>/dev/null; }
 maximizada() { estado | grep -q _NET_WM_STATE_MAXIMIZED_VERT && estado | grep -q _NET_WM_STATE_MAXIMIZED_HORZ; }
-# Maximised, and grown to the screen's width: the window manager has sent the size too.
-maximizada_ja() { maximizada && xwininfo -id "$janela" | grep -q 'Width: 1280'; }
+# Maximised, and grown to its monitor's width: the window manager has sent the size too.
+maximizada_ja() { maximizada && [ "$(geometria "$janela" | cut -dx -f1)" = "$(monitor_de "$janela" | cut -dx -f1)" ]; }
 # The windows from the bottom of the stack up, as the window manager keeps them.
 pilha() { xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g'; }
 acima_de() { local p; p=$(pilha); p=${p##*$(printf '0x%x' "$1")}; echo "$p" | grep -qi "$(printf '0x%x' "$janela")"; }
@@ -147,6 +153,15 @@ esperar_janela_principal() {
 # The window's client area on screen, and the frame openbox puts around it.
 cliente() { xwininfo -id "${1:-$janela}" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'; }
 moldura() { xprop -id "${1:-$janela}" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g'; }
+# A window's client area, and the monitors as RandR reports them, as WIDTHxHEIGHT+X+Y; the
+# monitor a window's centre lies on.
+geometria() { cliente "$1" | awk '{printf "%dx%d+%d+%d\n", $3, $4, $1, $2}'; }
+monitores() { xrandr --listmonitors | awk 'NR > 1 {g = $3; gsub(/\/-?[0-9]+/, "", g); print g}'; }
+monitor_de() {
+  local x y w h; read -r x y w h < <(cliente "$1")
+  monitores | awk -F'[x+]' -v cx=$((x + w / 2)) -v cy=$((y + h / 2)) \
+    '$3 <= cx && cx < $3 + $1 && $4 <= cy && cy < $4 + $2'
+}
 # A real pointer click on the title bar's maximise (or restore) button, 27 px in from the
 # frame's right edge on openbox's default theme.
 clicar_maximizar() {
@@ -592,6 +607,84 @@ ata)
   confere "with a viewer, the viewer is given the PDF" esperar "viewer" \
     sh -c "[ \"\$(cat '$servidor_x_pasta/visto' 2>/dev/null)\" = '$pdf' ]"
   confere "and nothing is said" sem_caixa
+  ;;
+
+telao)
+  # The audience screen. With a second monitor it covers that one at once and the keys stay
+  # with the operator; with one it is a window the operator can move, and F11 makes it full
+  # screen over the main window, taking the keys so that Esc gives them back.
+  iniciar
+  informar_participantes 30
+  sortear
+  xdotool key F5
+  telao=$(procurar '^Telão do sorteio$')
+  confere "F5 opens the audience screen" test -n "$telao"
+  [ -n "$telao" ] || exit 1
+  tela_cheia() { xprop -id "$telao" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN; }
+  em_janela() { ! tela_cheia; }
+  cobre() { [ "$(geometria "$telao")" = "$1" ]; }
+  telao_ativo() { xprop -root _NET_ACTIVE_WINDOW | grep -qi "$(printf '0x%x' "$telao")"; }
+  operador=$(monitor_de "$janela")
+  outro=$(monitores | grep -vx "$operador" | head -n 1 || true)
+  confere "the main window keeps the keyboard" ativa
+  if [ -n "$outro" ]; then
+    confere "full screen" esperar "full screen" tela_cheia
+    confere "over all of the monitor the main window is not on, $outro" esperar "there" cobre "$outro"
+  else
+    confere "a window, not full screen" em_janela
+    confere "over the main window" esperar "on top" abaixo_de "$telao"
+    read -r x y w h < <(cliente "$telao")
+    confere "smaller than the screen, ${w}x${h}" test "$w" -lt "${operador%%x*}" -a "$h" -lt "$(echo "$operador" | cut -dx -f2 | cut -d+ -f1)"
+    # Dragged by its title bar, as a person moves a window.
+    read -r l r t b < <(moldura "$telao")
+    xdotool mousemove $((x + w / 2)) $((y - t / 2)) mousedown 1
+    for _ in 1 2 3 4 5; do xdotool mousemove_relative 20 10; sleep 0.05; done
+    xdotool mouseup 1
+    movida() { [ "$(cliente "$telao" | cut -d' ' -f1,2)" = "$((x + 100)) $((y + 50))" ]; }
+    confere "it moves with its title bar" esperar "moved" movida
+    # The drag gave it the keys; the operator clicks the main window again.
+    xdotool windowactivate --sync "$janela" >/dev/null 2>&1 || true
+  fi
+  for _ in 1 2 3; do sortear; done
+  arquivo=$(resultados)
+  no_arquivo() { [ "$(linhas "$pasta/$arquivo")" -eq "$1" ]; }
+  confere "three more draws by keyboard are on file" esperar "four on file" no_arquivo 4
+  if [ -z "$outro" ]; then
+    xdotool key F11
+    confere "F11 in the main window: full screen" esperar "full screen" tela_cheia
+    confere "over all of its screen, $operador" esperar "all of it" cobre "$operador"
+    confere "and the audience's window has the keys" esperar "active" telao_ativo
+  fi
+  # The number as the back row reads it: on a picture of the window alone, as on the panel.
+  foto="$servidor_x_pasta/telao.png"
+  ler() { import -window "$telao" "$foto" && "$(dirname "$script")/numero-no-telao.sh" "$foto"; }
+  mostra() { leituras=$((leituras + 1)); lido=$(ler); [ "$lido" = "$1" ]; }
+  ultimo=$(printf '%02d' "$(tr -d '\r' <"$pasta/$arquivo" | tail -n 1)")
+  leituras=0
+  confere "the audience screen shows the last number drawn, $ultimo" esperar "$ultimo" mostra "$ultimo"
+  echo "read from the screen: $lido, after $leituras picture(s)"
+  # Blanked as a presentation is: from the operator's window, or in the audience's with B.
+  apagar=ctrl+b
+  [ -z "$outro" ] && apagar=b
+  xdotool key "$apagar"
+  confere "$apagar blanks it to black" esperar "black" mostra preto
+  xdotool key "$apagar"
+  confere "and $apagar again shows the number again" esperar "$ultimo" mostra "$ultimo"
+  if [ -z "$outro" ]; then
+    xdotool key Escape
+    confere "Esc makes it a window again" esperar "a window" em_janela
+    wmctrl -i -c "$telao"
+    como="as by its close button"
+  else
+    xdotool key F5
+    como="by F5"
+  fi
+  fechado() { [ -z "$(xdotool search --onlyvisible --name '^Telão do sorteio$' 2>/dev/null || true)" ]; }
+  confere "closed $como" esperar "closed" fechado
+  confere "the program goes on" vivo "$pid"
+  xdotool windowactivate --sync "$janela" >/dev/null 2>&1 || true
+  sortear
+  confere "and so does the series" esperar "five on file" no_arquivo 5
   ;;
 
 wayland)

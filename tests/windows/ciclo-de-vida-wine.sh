@@ -265,6 +265,48 @@ sobre)
   confere "and the program goes on" vivo "$pid"
   ;;
 
+telao)
+  # One screen here: the audience screen opens as a window, and F11 makes it full screen over
+  # the main window with the keys, so that Esc gives them back.
+  iniciar
+  informar_participantes 150
+  sortear
+  teclas F5
+  telao='Telão do sorteio'
+  confere "F5 opens the audience screen" esperar "the audience screen" sonda estado "$telao"
+  sonda estado "$telao"
+  em_janela() { sonda estado "$telao" | grep -q 'maximizada=0 minimizada=0 .*cliente=[0-9]*,[0-9]*,[0-9]\{3\}x[0-9]\{3\}$'; }
+  confere "as a window smaller than the screen" em_janela
+  confere "over the main window" test "$(sonda acima "$legenda" "$telao")" = "$telao"
+  confere "the main window keeps the keys" tem 'ativa=1'
+  sortear; sortear
+  arquivo=$(resultados)
+  confere "two more draws by keyboard are on file" test "$(grep -c . "$pasta/$arquivo")" -eq 3
+  teclas F11
+  cheia() { sonda estado "$telao" | grep -q 'ativa=1 .*cliente=0,0,1280x1024$'; }
+  confere "F11: full screen over all of the screen, with the keys" esperar "full screen" cheia
+  # The number as the back row reads it, from a picture of Wine's desktop, all of it the
+  # audience screen now.
+  foto="$pasta/telao.png"
+  mostra() { import -window root "$foto" && lido=$("$(dirname "$0")/../e2e/numero-no-telao.sh" "$foto") && [ "$lido" = "$1" ]; }
+  ultimo=$(printf '%03d' "$(tr -d '\r' <"$pasta/$arquivo" | tail -n 1)")
+  confere "it shows the last number drawn, $ultimo" esperar "$ultimo" mostra "$ultimo"
+  echo "read from the screen: $lido"
+  teclas b
+  confere "B blanks it" esperar "black" mostra preto
+  teclas b
+  confere "and B again shows the number again" esperar "$ultimo" mostra "$ultimo"
+  teclas Escape
+  confere "Esc: a window again" esperar "a window" em_janela
+  sonda frente "$legenda"
+  sortear
+  confere "the main window, in front again, draws" test "$(grep -c . "$pasta/$arquivo")" -eq 4
+  sonda fechar "$telao"
+  fechado() { ! wine "$sonda_exe" estado "$telao" >/dev/null 2>&1; }
+  confere "its close box closes it" esperar "closed" fechado
+  confere "and the program goes on" vivo "$pid"
+  ;;
+
 *)
   echo "unknown scenario $cenario"; exit 2 ;;
 esac
