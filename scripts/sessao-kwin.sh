@@ -30,10 +30,17 @@ case "${SESSAO_KWIN_FASE:-}" in
     dbus-run-session -- "$pasta/kwin_wayland" --virtual --xwayland \
     --width "${tamanho%x*}" --height "${tamanho#*x}" --exit-with-session "$0"
   status=$?
+  # The command's own verdict: KWin ending badly after it (seen once on a busy machine, its
+  # Xwayland's window manager selection lost) is not the command's failure.
+  [ -s "$pasta/estado" ] && status=$(cat "$pasta/estado")
   exit "$status"
   ;;
 sessao)
   # Started by KWin once Wayland and Xwayland run.
-  eval "exec $(cat "$SESSAO_KWIN_PASTA/comando") >&7 2>&8 7>&- 8>&-"
+  set +e
+  eval "$(cat "$SESSAO_KWIN_PASTA/comando") >&7 2>&8 7>&- 8>&-"
+  status=$?
+  echo "$status" >"$SESSAO_KWIN_PASTA/estado"
+  exit "$status"
   ;;
 esac
