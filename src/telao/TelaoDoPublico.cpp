@@ -24,6 +24,9 @@ void TelaoDoPublico::abrirFora(QScreen* doOperador) {
         if (tela != doOperador && !outra)
             outra = tela;
     setAttribute(Qt::WA_ShowWithoutActivating);
+    // On the operator's screen a window shown without activation goes below the active one
+    // (Mutter, KWin): kept above, it is seen at once and the keys stay with the operator.
+    setWindowFlag(Qt::WindowStaysOnTopHint, !outra);
     if (outra) {
         create();
         windowHandle()->setScreen(outra);
