@@ -35,7 +35,7 @@ QString Programa::separador() {
 
 namespace {
 
-// A base directory of the XDG specification: a relative value of its variable is ignored.
+// An XDG base directory: a relative value of its variable is ignored, as XDG asks.
 QString pastaXdg(const char* variavel, const QString& padrao) {
     const QString xdg = qEnvironmentVariable(variavel);
     const QString base = QDir::isAbsolutePath(xdg) ? xdg : QDir::homePath() + padrao;
