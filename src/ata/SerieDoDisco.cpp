@@ -97,37 +97,25 @@ std::optional<QString> lerSemRegistro(const QByteArray& resultados, Serie& s) {
 
 SerieLidaParaAta lerSerieParaAta(platform::Arquivos& arquivos, const QString& caminho) {
     using Resultado = registro::Verificacao::Resultado;
-    const registro::Verificacao v = registro::verificarArquivo(arquivos, caminho);
-    SerieLidaParaAta lida{std::nullopt, QString(), v.arquivo};
+    const registro::SerieVerificada lida = registro::lerEVerificar(arquivos, caminho);
+    const registro::Verificacao& v = lida.verificacao;
+    SerieLidaParaAta paraAta{std::nullopt, QString(), v.arquivo};
     if (v.resultado == Resultado::Alterada || v.resultado == Resultado::Ilegivel) {
-        lida.motivo = QStringLiteral("Não é possível gerar a ata desta série.\n\n") + registro::relatorio(v);
-        return lida;
-    }
-    // Checked a moment ago; read once more for what the check does not keep.
-    const std::optional<QByteArray> resultados = arquivos.ler(v.arquivo);
-    const std::optional<QByteArray> registroLido =
-        v.resultado == Resultado::Intacta ? arquivos.ler(v.registro) : std::optional<QByteArray>();
-    if (!resultados || (v.resultado == Resultado::Intacta && !registroLido)) {
-        lida.motivo = QStringLiteral("Não foi possível ler os arquivos da série:\n") + v.arquivo;
-        return lida;
+        paraAta.motivo = QStringLiteral("Não é possível gerar a ata desta série.\n\n") + registro::relatorio(v);
+        return paraAta;
     }
     Serie s;
     s.arquivoDeResultados = registro::nomeDoArquivo(v.arquivo);
     s.sha256DoArquivo = QString::fromLatin1(
-        QCryptographicHash::hash(*resultados, QCryptographicHash::Sha256).toHex());
+        QCryptographicHash::hash(lida.resultados, QCryptographicHash::Sha256).toHex());
     if (v.resultado == Resultado::Intacta) {
-        const registro::LeituraDoRegistro r = registro::lerRegistro(*registroLido);
-        if (!r.integro() || r.entradas.empty()) {
-            lida.motivo = QStringLiteral("O registro da série mudou desde a verificação: tente de novo.");
-            return lida;
-        }
-        lerEntradas(r, s);
-    } else if (const std::optional<QString> erro = lerSemRegistro(*resultados, s)) {
-        lida.motivo = *erro;
-        return lida;
+        lerEntradas(registro::lerRegistro(lida.registro), s);
+    } else if (const std::optional<QString> erro = lerSemRegistro(lida.resultados, s)) {
+        paraAta.motivo = *erro;
+        return paraAta;
     }
-    lida.serie = std::move(s);
-    return lida;
+    paraAta.serie = std::move(s);
+    return paraAta;
 }
 
 } // namespace rodaleque::ata

@@ -145,30 +145,37 @@ Verificacao verificar(const QByteArray& resultados, const QByteArray& registro,
 }
 
 Verificacao verificarArquivo(platform::Arquivos& arquivos, const QString& caminho) {
+    return lerEVerificar(arquivos, caminho).verificacao;
+}
+
+SerieVerificada lerEVerificar(platform::Arquivos& arquivos, const QString& caminho) {
     // A link given by an auditor leads to the file it names, whose record lies beside it.
     const QString real = QDir::toNativeSeparators(QFileInfo(caminho).canonicalFilePath());
     const QString arquivo = caminhoDosResultados(real.isEmpty() ? caminho : real);
-    Verificacao v;
+    SerieVerificada lida;
+    Verificacao& v = lida.verificacao;
     v.arquivo = arquivo;
     v.registro = caminhoDoRegistro(arquivo);
     const std::optional<QByteArray> resultados =
         lerAte(arquivos, arquivo, maiorArquivoDeResultados);
     if (!resultados) {
         v.ilegivel = arquivo;
-        return v;
+        return lida;
     }
+    lida.resultados = *resultados;
     if (!arquivos.nomeOcupado(v.registro)) {
         v.resultado = Verificacao::Resultado::SemRegistro;
-        return v;
+        return lida;
     }
     const std::optional<QByteArray> registro = lerAte(arquivos, v.registro, maiorRegistro);
     if (!registro) {
         v.ilegivel = v.registro;
-        return v;
+        return lida;
     }
-    Verificacao lida = verificar(*resultados, *registro, nomeDoArquivo(arquivo));
-    lida.arquivo = v.arquivo;
-    lida.registro = v.registro;
+    lida.registro = *registro;
+    v = verificar(lida.resultados, lida.registro, nomeDoArquivo(arquivo));
+    v.arquivo = arquivo;
+    v.registro = caminhoDoRegistro(arquivo);
     return lida;
 }
 

@@ -67,6 +67,15 @@ Verificacao verificar(const QByteArray& resultados, const QByteArray& registro,
 // Reads the results file at the path (or the one of the record at the path) and its record.
 Verificacao verificarArquivo(platform::Arquivos& arquivos, const QString& caminho);
 
+// The same check, with the bytes it was made on, for whoever goes on to use them: what they
+// hold is exactly what was checked, however the files change afterwards.
+struct SerieVerificada {
+    Verificacao verificacao;
+    QByteArray resultados; // when it could be read
+    QByteArray registro;   // when the series has one and it could be read
+};
+SerieVerificada lerEVerificar(platform::Arquivos& arquivos, const QString& caminho);
+
 // The outcome in Portuguese, for the operator and for the console.
 QString relatorio(const Verificacao& v);
 // 0 intact, 1 not, 2 when a file could not be read or there is no record.
